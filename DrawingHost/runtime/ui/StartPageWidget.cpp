@@ -1,0 +1,3 @@
+#include "StartPageWidget.h"
+
+StartPageWidget::StartPageWidget(QWidget* parent) : QWidget(parent) {}
