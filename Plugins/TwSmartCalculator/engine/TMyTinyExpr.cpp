@@ -37,10 +37,33 @@ constexpr bool IsOperatorLike(char16_t c)
 
 // Keeps "log10(" from becoming "log10*(": a '*' is not written before the
 // character at index i when the character three places before it is 'g'.
-bool IsLogTenException(const std::u16string& out)
+bool IsLogTenException(std::u16string_view before)
 {
-    const std::size_t i = out.size();
-    return i >= 3 && out[i - 3] == u'g';
+    const std::size_t i = before.size();
+    return i >= 3 && before[i - 3] == u'g';
+}
+
+// Walks the text once, writing '*' before every character c for which
+// needsStar(text before c, c) holds; "text before c" includes the stars
+// already written, as the rules ask. Many insertions stay linear in time, and
+// a text that needs none (the usual case) is not copied.
+template <typename Rule> void InsertStars(std::u16string& text, std::size_t reserve, Rule needsStar)
+{
+    std::size_t i = 1;
+    while (i < text.size() && !needsStar(std::u16string_view(text.data(), i), text[i]))
+        ++i;
+    if (i >= text.size())
+        return;
+    std::u16string out;
+    out.reserve(text.size() + reserve);
+    out.append(text, 0, i);
+    for (; i < text.size(); ++i)
+    {
+        if (needsStar(out, text[i]))
+            out.push_back(u'*');
+        out.push_back(text[i]);
+    }
+    text.swap(out);
 }
 
 // Converts UTF-16 to UTF-8. A lone surrogate becomes U+FFFD: the tokenizer
@@ -87,10 +110,6 @@ std::string ToUtf8(const std::u16string& text)
     return out;
 }
 
-std::u16string Widen(const std::string& text)
-{
-    return std::u16string(text.begin(), text.end());
-}
 
 // Masks every floating-point trap and clears the flags for the duration of a
 // fold, then gives the host back exactly the environment it had: the engine
@@ -403,9 +422,15 @@ private:
     int nesting = 0;
 };
 
-} // namespace
+TMyExprTree CompileTerminated(const std::string& text)
+{
+    TMyExprTree tree;
+    tree.nodes.reserve(text.size() / 2 + 4);
+    Compiler(text, tree).CompileRoot();
+    return tree;
+}
 
-const char* ErrorMessage(int iCode);
+} // namespace
 
 TMyTinyExpr::~TMyTinyExpr() = default;
 
@@ -425,53 +450,33 @@ int TMyTinyExpr::CheckBrackets(const std::u16string& strExpr)
 
 void TMyTinyExpr::InsertBracketMultiplication(std::u16string& strExpr, int iReserve)
 {
-    // Built in a second string so that many insertions stay linear in time.
-    std::u16string out;
-    out.reserve(strExpr.size() + static_cast<std::size_t>(std::max(iReserve, 0)));
-    for (char16_t c : strExpr)
+    const auto needsStar = [](std::u16string_view before, char16_t c)
     {
-        if (!out.empty())
-        {
-            const char16_t prev = out.back();
-            const bool afterClose = prev == u')' && !IsOperatorLike(c);
-            const bool beforeOpen = (IsDigit(prev) || prev == u'i' || prev == u'e') && c == u'(' &&
-                                    !IsLogTenException(out);
-            if (afterClose || beforeOpen)
-                out.push_back(u'*');
-        }
-        out.push_back(c);
-    }
-    strExpr.swap(out);
+        const char16_t prev = before.back();
+        return (prev == u')' && !IsOperatorLike(c)) ||
+               ((IsDigit(prev) || prev == u'i' || prev == u'e') && c == u'(' &&
+                !IsLogTenException(before));
+    };
+    InsertStars(strExpr, static_cast<std::size_t>(std::max(iReserve, 0)), needsStar);
 }
 
 void TMyTinyExpr::InsertConstantMultiplication(std::u16string& strExpr)
 {
-    std::u16string out;
-    out.reserve(strExpr.size() + strExpr.size() / 2);
-    for (char16_t c : strExpr)
+    const auto needsStar = [](std::u16string_view before, char16_t c)
     {
-        if (!out.empty())
-        {
-            const char16_t prev = out.back();
-            if ((prev == u'e' || prev == u'i') && (IsDigit(c) || c == u'.'))
-                out.push_back(u'*');
-            else if (IsDigit(prev) && !IsOperatorLike(c) && c != u'.' && !IsDigit(c) &&
-                     !IsLogTenException(out))
-                out.push_back(u'*');
-        }
-        out.push_back(c);
-    }
-    strExpr.swap(out);
+        const char16_t prev = before.back();
+        if ((prev == u'e' || prev == u'i') && (IsDigit(c) || c == u'.'))
+            return true;
+        return IsDigit(prev) && !IsOperatorLike(c) && c != u'.' && !IsDigit(c) &&
+               !IsLogTenException(before);
+    };
+    InsertStars(strExpr, strExpr.size() / 2, needsStar);
 }
 
 TMyExprTree TMyTinyExpr::Compile(std::string_view strUtf8)
 {
     // The tokenizer hands the text to strtod, which needs a terminating NUL.
-    const std::string text(strUtf8);
-    TMyExprTree tree;
-    tree.nodes.reserve(text.size() / 2 + 4);
-    Compiler(text, tree).CompileRoot();
-    return tree;
+    return CompileTerminated(std::string(strUtf8));
 }
 
 void TMyTinyExpr::Fold(TMyExprTree& tree)
@@ -525,21 +530,21 @@ void TMyTinyExpr::GetResult(std::u16string strExpr, std::u16string& strResult, i
     InsertBracketMultiplication(strExpr, brackets);
     InsertConstantMultiplication(strExpr);
 
-    TMyExprTree tree = Compile(ToUtf8(strExpr));
+    TMyExprTree tree = CompileTerminated(ToUtf8(strExpr));
     Fold(tree);
     const double value = Evaluate(tree);
 
-    std::u16string result = Widen(FormatFixed(value, iAccuracy));
-    std::u16string previous = Widen(FormatGeneral10(value));
-
+    std::string fixed = FormatFixed(value, iAccuracy);
     if (iAccuracy != 0)
     {
-        while (!result.empty() && result.back() == u'0')
-            result.pop_back();
-        if (!result.empty() && result.back() == u'.')
-            result.pop_back();
+        while (!fixed.empty() && fixed.back() == '0')
+            fixed.pop_back();
+        if (!fixed.empty() && fixed.back() == '.')
+            fixed.pop_back();
     }
-    strResult.swap(result);
+    const std::string general = FormatGeneral10(value);
+    std::u16string previous(general.begin(), general.end());
+    strResult.assign(fixed.begin(), fixed.end());
     PreviousResultText().swap(previous);
 }
 
