@@ -93,8 +93,9 @@ UnitId ParseUnit(UnitType type, std::string_view typeName, std::string_view text
     if (named == std::end(kUnitNames))
         throw CUsageError("unknown unit " + Quoted(text));
     const auto offered = UnitsOf(type);
-    const bool isOffered = std::any_of(offered.begin(), offered.end(),
-                                       [id = named->id](const UnitEntry& entry) { return entry.id == id; });
+    const bool isOffered =
+        std::any_of(offered.begin(), offered.end(),
+                    [id = named->id](const UnitEntry& entry) { return entry.id == id; });
     if (!isOffered)
         throw CUsageError("unit " + Quoted(text) + " is not a unit of " + std::string(typeName));
     return named->id;

@@ -135,8 +135,8 @@ std::string Utf16ToUtf8(std::u16string_view strUtf16)
     for (std::size_t i = 0; i < strUtf16.size(); ++i)
     {
         const char16_t unit = strUtf16[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < strUtf16.size() && strUtf16[i + 1] >= 0xDC00 &&
-            strUtf16[i + 1] <= 0xDFFF)
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < strUtf16.size() &&
+            strUtf16[i + 1] >= 0xDC00 && strUtf16[i + 1] <= 0xDFFF)
         {
             const char32_t codePoint = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
                                        (static_cast<char32_t>(strUtf16[i + 1]) - 0xDC00);

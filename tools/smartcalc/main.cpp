@@ -32,7 +32,8 @@ int RunConversions(const SmartCalcOptions& options)
     {
         UnitConverter converter(options.convertType, options.convertFrom, options.convertTo, value);
         const double converted = converter.Convert();
-        std::cout << (options.exact ? ExactValueText(converted) : ConvertedValueText(converted)) << '\n';
+        std::cout << (options.exact ? ExactValueText(converted) : ConvertedValueText(converted))
+                  << '\n';
     }
     return kExitOk;
 }
@@ -90,8 +91,11 @@ int main(int argc, char** argv)
     {
         switch (options.mode)
         {
-        case SmartCalcMode::Help: std::cout << HelpText(); return kExitOk;
-        case SmartCalcMode::Convert: return RunConversions(options);
+        case SmartCalcMode::Help:
+            std::cout << HelpText();
+            return kExitOk;
+        case SmartCalcMode::Convert:
+            return RunConversions(options);
         case SmartCalcMode::Evaluate:
             if (options.expressions.empty())
                 return RunStandardInput(options);

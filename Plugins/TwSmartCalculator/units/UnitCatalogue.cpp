@@ -74,10 +74,14 @@ std::span<const UnitEntry> UnitsOf(UnitType type)
 {
     switch (type)
     {
-    case UnitType::Length: return kLengths;
-    case UnitType::Area: return kAreas;
-    case UnitType::Volume: return kVolumes;
-    case UnitType::Angular: return kAngles;
+    case UnitType::Length:
+        return kLengths;
+    case UnitType::Area:
+        return kAreas;
+    case UnitType::Volume:
+        return kVolumes;
+    case UnitType::Angular:
+        return kAngles;
     }
     return {};
 }

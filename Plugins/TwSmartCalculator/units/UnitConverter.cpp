@@ -25,10 +25,17 @@ void IntoDegrees(UnitId from, double& value)
 {
     switch (from)
     {
-    case UnitId::Radian: value *= kDegreesPerRadian; break;
-    case UnitId::Circle: value *= kDegreesPerCircle; break;
-    case UnitId::Grad: value *= kDegreesPerGrad; break;
-    default: break; // the degree and anything unknown count as degrees
+    case UnitId::Radian:
+        value *= kDegreesPerRadian;
+        break;
+    case UnitId::Circle:
+        value *= kDegreesPerCircle;
+        break;
+    case UnitId::Grad:
+        value *= kDegreesPerGrad;
+        break;
+    default:
+        break; // the degree and anything unknown count as degrees
     }
 }
 
@@ -36,10 +43,17 @@ void OutOfDegrees(UnitId to, double& value)
 {
     switch (to)
     {
-    case UnitId::Radian: value /= kDegreesPerRadian; break;
-    case UnitId::Circle: value /= kDegreesPerCircle; break;
-    case UnitId::Grad: value /= kDegreesPerGrad; break;
-    default: break;
+    case UnitId::Radian:
+        value /= kDegreesPerRadian;
+        break;
+    case UnitId::Circle:
+        value /= kDegreesPerCircle;
+        break;
+    case UnitId::Grad:
+        value /= kDegreesPerGrad;
+        break;
+    default:
+        break;
     }
 }
 
@@ -48,17 +62,37 @@ void IntoMeters(UnitId from, double& value)
 {
     switch (from)
     {
-    case UnitId::Millimeter: value /= 1000.0; break;
-    case UnitId::Centimeter: value /= 100.0; break;
-    case UnitId::Meter: break;
-    case UnitId::Kilometer: value *= 1000.0; break;
-    case UnitId::Inch: value *= 0.0254; break;
-    case UnitId::Foot: value /= kFeetPerMeter; break;
-    case UnitId::Yard: value *= 0.9144; break;
-    case UnitId::Mile: value *= 1609.344; break;
-    case UnitId::Acre: value /= AcreSide(); break;
-    case UnitId::Hectare: value *= 100.0; break;
-    default: break;
+    case UnitId::Millimeter:
+        value /= 1000.0;
+        break;
+    case UnitId::Centimeter:
+        value /= 100.0;
+        break;
+    case UnitId::Meter:
+        break;
+    case UnitId::Kilometer:
+        value *= 1000.0;
+        break;
+    case UnitId::Inch:
+        value *= 0.0254;
+        break;
+    case UnitId::Foot:
+        value /= kFeetPerMeter;
+        break;
+    case UnitId::Yard:
+        value *= 0.9144;
+        break;
+    case UnitId::Mile:
+        value *= 1609.344;
+        break;
+    case UnitId::Acre:
+        value /= AcreSide();
+        break;
+    case UnitId::Hectare:
+        value *= 100.0;
+        break;
+    default:
+        break;
     }
 }
 
@@ -66,17 +100,37 @@ void OutOfMeters(UnitId to, double& value)
 {
     switch (to)
     {
-    case UnitId::Millimeter: value *= 1000.0; break;
-    case UnitId::Centimeter: value *= 100.0; break;
-    case UnitId::Meter: break;
-    case UnitId::Kilometer: value /= 1000.0; break;
-    case UnitId::Inch: value *= 39.37007874; break;
-    case UnitId::Foot: value *= kFeetPerMeter; break;
-    case UnitId::Yard: value /= 0.9144; break;
-    case UnitId::Mile: value /= 1609.344; break;
-    case UnitId::Acre: value *= AcreSide(); break;
-    case UnitId::Hectare: value /= 100.0; break;
-    default: break;
+    case UnitId::Millimeter:
+        value *= 1000.0;
+        break;
+    case UnitId::Centimeter:
+        value *= 100.0;
+        break;
+    case UnitId::Meter:
+        break;
+    case UnitId::Kilometer:
+        value /= 1000.0;
+        break;
+    case UnitId::Inch:
+        value *= 39.37007874;
+        break;
+    case UnitId::Foot:
+        value *= kFeetPerMeter;
+        break;
+    case UnitId::Yard:
+        value /= 0.9144;
+        break;
+    case UnitId::Mile:
+        value /= 1609.344;
+        break;
+    case UnitId::Acre:
+        value *= AcreSide();
+        break;
+    case UnitId::Hectare:
+        value /= 100.0;
+        break;
+    default:
+        break;
     }
 }
 

@@ -14,8 +14,8 @@ constexpr std::size_t kBufferSize = 400;
 std::string ConvertedValueText(double value)
 {
     std::array<char, kBufferSize> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 10);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, 10);
     std::string text(buffer.data(), result.ptr);
     // Infinite and NaN texts have no point; leave them alone.
     if (text.find('.') == std::string::npos)
