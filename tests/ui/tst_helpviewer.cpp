@@ -5,76 +5,85 @@
 #include <QWidget>
 
 // The calculator's help button opens topic 3108 through the host.
-class TestHelpViewer : public QObject {
-  Q_OBJECT
+class TestHelpViewer : public QObject
+{
+    Q_OBJECT
 
- private slots:
-  void topicShowsItsPage_data();
-  void topicShowsItsPage();
-  void oneWindowIsReused();
-  void windowDiesWithItsParent();
+private slots:
+    void topicShowsItsPage_data();
+    void topicShowsItsPage();
+    void oneWindowIsReused();
+    void windowDiesWithItsParent();
 };
 
-namespace {
-QTextBrowser* browser() {
-  return HelpViewer::window() ? HelpViewer::window()->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"))
-                              : nullptr;
+namespace
+{
+QTextBrowser* browser()
+{
+    return HelpViewer::window()
+               ? HelpViewer::window()->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"))
+               : nullptr;
 }
-}  // namespace
+} // namespace
 
-void TestHelpViewer::topicShowsItsPage_data() {
-  QTest::addColumn<int>("topic");
-  QTest::addColumn<QString>("source");
-  QTest::addColumn<QStringList>("contains");
-  QTest::newRow("3108 is the calculator's page")
-      << 3108 << "qrc:/help/smart_calculator.html"
-      << QStringList{"Expression language", "implicit multiplication", "ans", "Memory",
-                     "Unit conversion", "Measurement tools", "Cannot divide by 0."};
-  QTest::newRow("an unknown topic says it is not available")
-      << 42 << "qrc:/help/index.html" << QStringList{"not available", "Smart Calculator"};
-  QTest::newRow("a negative topic is just unknown") << -3108 << "qrc:/help/index.html"
-                                                    << QStringList{"not available"};
-}
-
-void TestHelpViewer::topicShowsItsPage() {
-  QFETCH(int, topic);
-  QFETCH(QString, source);
-  QFETCH(QStringList, contains);
-  HelpViewer::showTopic(nullptr, topic);
-  QVERIFY(HelpViewer::window());
-  QVERIFY(HelpViewer::window()->isVisible());
-  QVERIFY(!HelpViewer::window()->isModal());
-  QCOMPARE(browser()->source().toString(), source);
-  const QString text = browser()->toPlainText();
-  for (const QString& expected : contains)
-    QVERIFY2(text.contains(expected, Qt::CaseInsensitive), qPrintable(expected));
+void TestHelpViewer::topicShowsItsPage_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("contains");
+    QTest::newRow("3108 is the calculator's page")
+        << 3108 << "qrc:/help/smart_calculator.html"
+        << QStringList{
+               "Expression language", "implicit multiplication", "ans", "Memory", "Unit conversion",
+               "Measurement tools",   "Cannot divide by 0."};
+    QTest::newRow("an unknown topic says it is not available")
+        << 42 << "qrc:/help/index.html" << QStringList{"not available", "Smart Calculator"};
+    QTest::newRow("a negative topic is just unknown")
+        << -3108 << "qrc:/help/index.html" << QStringList{"not available"};
 }
 
-void TestHelpViewer::oneWindowIsReused() {
-  HelpViewer::showTopic(nullptr, 3108);
-  QWidget* first = HelpViewer::window();
-  HelpViewer::showTopic(nullptr, 1);
-  HelpViewer::showTopic(nullptr, 3108);
-  QCOMPARE(HelpViewer::window(), first);
-  int helpWindows = 0;
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    helpWindows += widget->objectName() == QLatin1String("helpViewer") ? 1 : 0;
-  QCOMPARE(helpWindows, 1);
+void TestHelpViewer::topicShowsItsPage()
+{
+    QFETCH(int, topic);
+    QFETCH(QString, source);
+    QFETCH(QStringList, contains);
+    HelpViewer::showTopic(nullptr, topic);
+    QVERIFY(HelpViewer::window());
+    QVERIFY(HelpViewer::window()->isVisible());
+    QVERIFY(!HelpViewer::window()->isModal());
+    QCOMPARE(browser()->source().toString(), source);
+    const QString text = browser()->toPlainText();
+    for (const QString& expected : contains)
+        QVERIFY2(text.contains(expected, Qt::CaseInsensitive), qPrintable(expected));
 }
 
-void TestHelpViewer::windowDiesWithItsParent() {
-  delete HelpViewer::window();
-  QVERIFY(!HelpViewer::window());
-  auto* host = new QWidget;
-  host->show();
-  HelpViewer::showTopic(host, 3108);
-  QVERIFY(HelpViewer::window());
-  QVERIFY(HelpViewer::window()->isWindow());
-  delete host;
-  QVERIFY(!HelpViewer::window());
-  // And the next request simply opens a new one.
-  HelpViewer::showTopic(nullptr, 3108);
-  QVERIFY(HelpViewer::window() && HelpViewer::window()->isVisible());
+void TestHelpViewer::oneWindowIsReused()
+{
+    HelpViewer::showTopic(nullptr, 3108);
+    QWidget* first = HelpViewer::window();
+    HelpViewer::showTopic(nullptr, 1);
+    HelpViewer::showTopic(nullptr, 3108);
+    QCOMPARE(HelpViewer::window(), first);
+    int helpWindows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        helpWindows += widget->objectName() == QLatin1String("helpViewer") ? 1 : 0;
+    QCOMPARE(helpWindows, 1);
+}
+
+void TestHelpViewer::windowDiesWithItsParent()
+{
+    delete HelpViewer::window();
+    QVERIFY(!HelpViewer::window());
+    auto* host = new QWidget;
+    host->show();
+    HelpViewer::showTopic(host, 3108);
+    QVERIFY(HelpViewer::window());
+    QVERIFY(HelpViewer::window()->isWindow());
+    delete host;
+    QVERIFY(!HelpViewer::window());
+    // And the next request simply opens a new one.
+    HelpViewer::showTopic(nullptr, 3108);
+    QVERIFY(HelpViewer::window() && HelpViewer::window()->isVisible());
 }
 
 QTEST_MAIN(TestHelpViewer)

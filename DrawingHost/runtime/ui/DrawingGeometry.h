@@ -15,10 +15,11 @@
 
 // What a drawing shows: straight lines, closed polygons and single points,
 // all in drawing units with the y axis pointing up.
-struct DrawingGeometry {
-  QList<QLineF> lines;
-  QList<QPolygonF> polygons;
-  QList<QPointF> markers;
+struct DrawingGeometry
+{
+    QList<QLineF> lines;
+    QList<QPolygonF> polygons;
+    QList<QPointF> markers;
 };
 
 // The drawing a new session opens with, so that the measuring commands have

@@ -8,19 +8,20 @@ class QWidget;
 
 // The host's help: one non-modal window, reused for every request, showing a
 // page from the runtime's resources.
-class DRAWINGHOST_UI_EXPORT HelpViewer {
- public:
-  // The calculator's page.
-  static constexpr int kSmartCalculatorTopic = 3108;
+class DRAWINGHOST_UI_EXPORT HelpViewer
+{
+public:
+    // The calculator's page.
+    static constexpr int kSmartCalculatorTopic = 3108;
 
-  // Shows topicId in the help window, creating it on first use as a window
-  // of parent's window (or top-level without a parent). A topic without a
-  // page shows the index page, which says so.
-  static void showTopic(QWidget* parent, int topicId);
+    // Shows topicId in the help window, creating it on first use as a window
+    // of parent's window (or top-level without a parent). A topic without a
+    // page shows the index page, which says so.
+    static void showTopic(QWidget* parent, int topicId);
 
-  // Resource URL of the page for topicId ("qrc:/help/...").
-  static QString pageForTopic(int topicId);
+    // Resource URL of the page for topicId ("qrc:/help/...").
+    static QString pageForTopic(int topicId);
 
-  // The help window if one exists (for the host and for tests).
-  static QWidget* window();
+    // The help window if one exists (for the host and for tests).
+    static QWidget* window();
 };
