@@ -1,0 +1,192 @@
+#include "CommandProcessor.h"
+
+#include "CommandLine.h"
+#include "Documents.h"
+#include "Guard.h"
+#include "HostEditor.h"
+#include "HostRuntime.h"
+#include "UserInput.h"
+
+#include <CTwCommand.h>
+
+#include <QTimer>
+
+HostCommandContext::HostCommandContext(HostDocument* pDoc) : m_document(pDoc) {}
+
+CTwDocument* HostCommandContext::GetDocument() const
+{
+    return m_document.data();
+}
+
+CommandProcessor::CommandProcessor(HostRuntime& runtime, QObject* parent) : QObject(parent), m_runtime(runtime)
+{
+    connect(&runtime.input(), &UserInput::linesQueued, this, &CommandProcessor::scheduleDrain);
+}
+
+int CommandProcessor::classify(int iStatus)
+{
+    if (iStatus == kTwCancel)
+        return kTwCancel;
+    return iStatus < 0 ? kTwError : kTwNormal;
+}
+
+QString CommandProcessor::currentCommandName() const
+{
+    return m_frames.empty() ? QString() : m_frames.back().globalName;
+}
+
+bool CommandProcessor::isQuiet() const
+{
+    return m_frames.empty() && m_queue.empty() && !m_runtime.input().hasPending();
+}
+
+int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
+{
+    if (!pCmd)
+        return kTwError;
+    CommandLine& commandLine = m_runtime.commandLine();
+    if (!strEcho.isEmpty())
+        commandLine.message(CommandLine::commandPrompt() + QLatin1Char(' ') + strEcho);
+
+    OdEdCommandPtr keepAlive(pCmd);
+    QString globalName;
+    callGuarded(QStringLiteral("globalName"), [&] { globalName = QString::fromStdU16String(pCmd->globalName().str()); });
+    auto context = OdRxObjectImpl<HostCommandContext>::createObject(m_runtime.documents().activeDocument());
+    m_frames.push_back(Frame{pCmd, globalName});
+    emit commandStarted(globalName);
+    HostEditor& editor = m_runtime.editor();
+    editor.fireCommandWillStart(pCmd, context.get());
+
+    int status = kTwNormal;
+    const bool ran = callGuarded(globalName, [&] {
+        pCmd->execute(context.get());
+        if (auto* pTw = dynamic_cast<CTwCommand*>(pCmd))
+            status = pTw->lastStatus();
+        else if (m_frames.back().cancelled)
+            status = kTwCancel;
+    });
+    if (!ran)
+        status = kTwError;
+    m_frames.pop_back();
+
+    status = classify(status);
+    if (status == kTwCancel)
+    {
+        commandLine.message(tr("*Cancel*"));
+        editor.fireCommandCancelled(pCmd, context.get());
+    }
+    else if (status == kTwError)
+    {
+        m_runtime.input().reject(tr("Command %1 failed.").arg(globalName));
+        editor.fireCommandFailed(pCmd, context.get());
+    }
+    else
+    {
+        editor.fireCommandEnded(pCmd, context.get());
+    }
+    if (m_frames.empty())
+    {
+        commandLine.setPrompt(CommandLine::commandPrompt());
+        scheduleDrain();
+    }
+    emit commandFinished(globalName, status);
+    return status;
+}
+
+int CommandProcessor::runNamed(const QString& strName, bool bEcho)
+{
+    const QString name = strName.trimmed();
+    OdEdCommandPtr cmd = m_runtime.commandStack().lookupCmd(OdString(name.toStdU16String()));
+    if (!cmd)
+    {
+        if (bEcho)
+            m_runtime.commandLine().message(CommandLine::commandPrompt() + QLatin1Char(' ') + strName);
+        m_runtime.input().reject(tr("Unknown command \"%1\".").arg(name));
+        auto context = OdRxObjectImpl<HostCommandContext>::createObject(m_runtime.documents().activeDocument());
+        m_runtime.editor().fireUnknownCommand(OdString(name.toStdU16String()), context.get());
+        return kTwError;
+    }
+    return runCommand(cmd.get(), bEcho ? strName : QString());
+}
+
+int CommandProcessor::runLine(const QString& strLine)
+{
+    const QString line = strLine.trimmed();
+    if (line.isEmpty())
+    {
+        m_runtime.commandLine().message(CommandLine::commandPrompt());
+        return kTwNormal;
+    }
+    if (line == QLatin1String("^C"))
+    {
+        m_runtime.commandLine().message(CommandLine::commandPrompt() + QLatin1Char(' ') + line);
+        m_runtime.commandLine().message(tr("*Cancel*"));
+        return kTwCancel;
+    }
+    return runNamed(line, true);
+}
+
+void CommandProcessor::queueCommand(const QString& strName, const QStringList& inputs)
+{
+    m_queue.push_back(Queued{strName, inputs});
+    scheduleDrain();
+}
+
+OdResBufPtr CommandProcessor::evaluate(const QString& strName, bool bAllowNested, bool bEcho)
+{
+    int status = kTwError;
+    if (!isIdle() && !bAllowNested)
+        m_runtime.commandLine().message(tr("%1 cannot run while another command runs.").arg(strName));
+    else
+        status = classify(runNamed(strName, bEcho));
+    return OdResBuf::newRb(status);
+}
+
+void CommandProcessor::cancelInnermost()
+{
+    if (!m_frames.empty())
+        m_frames.back().cancelled = true;
+    m_runtime.input().wake();
+}
+
+void CommandProcessor::cancelAll()
+{
+    for (Frame& frame : m_frames)
+        frame.cancelled = true;
+    m_runtime.input().wake();
+}
+
+void CommandProcessor::scheduleDrain()
+{
+    if (m_drainScheduled)
+        return;
+    m_drainScheduled = true;
+    QTimer::singleShot(0, this, &CommandProcessor::drain);
+}
+
+void CommandProcessor::drain()
+{
+    m_drainScheduled = false;
+    // A running command reschedules when it ends.
+    if (!isIdle())
+        return;
+    if (!m_queue.empty())
+    {
+        Queued next = m_queue.front();
+        m_queue.erase(m_queue.begin());
+        // An unknown command's inputs would otherwise run as commands.
+        if (m_runtime.commandStack().lookupCmd(OdString(next.name.trimmed().toStdU16String())))
+            m_runtime.input().enqueueFront(next.inputs);
+        runNamed(next.name, true);
+        scheduleDrain();
+        return;
+    }
+    UserInput& input = m_runtime.input();
+    if (input.hasPending())
+    {
+        runLine(input.takeNext());
+        scheduleDrain();
+        return;
+    }
+    emit quiet();
+}

@@ -1,0 +1,28 @@
+#include "Guard.h"
+
+#include "CommandLine.h"
+#include "HostRuntime.h"
+
+#include <QCoreApplication>
+
+#include <dlfcn.h>
+
+void reportGuardFailure(const QString& strWhat, const char* pszWhy)
+{
+    const QString why = pszWhy ? QString::fromLocal8Bit(pszWhy)
+                               : QCoreApplication::translate("Guard", "unknown exception");
+    const QString text = QCoreApplication::translate("Guard", "Error in %1: %2").arg(strWhat, why);
+    if (HostRuntime* pRuntime = HostRuntime::instance())
+        pRuntime->commandLine().message(text);
+    else
+        qWarning("%s", qPrintable(text));
+}
+
+bool isFromImage(const void* pObject, const void* pImageBase)
+{
+    if (!pObject || !pImageBase)
+        return false;
+    const void* pVtable = *static_cast<const void* const*>(pObject);
+    Dl_info info{};
+    return ::dladdr(pVtable, &info) != 0 && info.dli_fbase == pImageBase;
+}

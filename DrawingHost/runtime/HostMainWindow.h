@@ -1,0 +1,93 @@
+#pragma once
+
+#include "RuntimeExport.h"
+
+#include <CTwSystemServices.h>
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+class CommandLineWidget;
+class DrawingView;
+class HostDocument;
+class HostMenu;
+class HostRuntime;
+class QDockWidget;
+class QTabWidget;
+class QToolButton;
+class StartPageWidget;
+
+// The host's main window: menu bar, toolbar, the start page and drawing tabs,
+// the command line at the bottom and dock areas on both sides. It follows the
+// runtime's state (documents, theme) and sends what the user does back as
+// commands and input; the main-frame operations modules call live here too.
+class DH_RUNTIME_EXPORT HostMainWindow : public QMainWindow, public CTwMainFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char* kToggleButtonName = "TwQuickCalcCommandToggleButton";
+    static constexpr const char* kViewMenuName = "ID_MnView";
+    static constexpr const char* kDrawingMenuName = "ID_PmDrawing";
+
+    explicit HostMainWindow(HostRuntime& runtime);
+    ~HostMainWindow() override;
+
+    // Creates the menus, toolbar, tabs and command line, raising the UI
+    // notifications for each; then the start page.
+    void buildUi();
+    // Takes the host's menus and toolbar down with their notifications.
+    void tearDown();
+
+    // CTwMainFrame
+    QDockWidget* CreateDockPanel(QWidget* pWidget, int iArea, int iAllowedAreas, const CTwString& strTitle,
+                                 const CTwString& strName, int iMinWidth, int iMinHeight, int iX, int iY,
+                                 int iWidth, int iHeight, bool bFloating, bool bVisible, bool bClosable,
+                                 const CTwString& strIconPath, const CTwString& strTabifyWith) override;
+    bool RemoveDockPanel(QDockWidget* pDock) override;
+    void SendToCommandLine(const CTwString& strText) override;
+    QMainWindow* GetMainWindow() const override { return const_cast<HostMainWindow*>(this); }
+
+    QList<QDockWidget*> dockPanels() const;
+    CommandLineWidget* commandLineWidget() const { return m_commandLine; }
+    QToolButton* toggleButton() const { return m_toggleButton; }
+    QTabWidget* tabs() const { return m_tabs; }
+    DrawingView* drawingView(HostDocument* pDoc) const { return m_views.value(pDoc); }
+    HostMenu* drawingMenu() const { return m_drawingMenu; }
+    // Opens the drawing view's right-click menu (kind 2) at globalPos.
+    void showDrawingMenu(QPoint globalPos);
+
+    // Deletes the docks and widgets whose class lives in the image.
+    int purgeImage(const void* pImageBase);
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildCentre();
+    void addDocumentTab(HostDocument* pDoc);
+    void removeDocumentTab(HostDocument* pDoc);
+    void showCurrent(HostDocument* pDoc);
+    void showStartPageTab(bool bShown);
+    void onTabChanged(int index);
+    void onTabCloseRequested(int index);
+    void onToggleButtonClicked();
+    void applyColorTheme(int iTheme);
+    void clearPicks();
+
+    HostRuntime& m_runtime;
+    QTabWidget* m_tabs = nullptr;
+    StartPageWidget* m_startPage = nullptr;
+    CommandLineWidget* m_commandLine = nullptr;
+    class QToolBar* m_toolBar = nullptr;
+    QToolButton* m_toggleButton = nullptr;
+    QHash<HostDocument*, DrawingView*> m_views;
+    QList<QPointer<QDockWidget>> m_docks;
+    QList<HostMenu*> m_menus;
+    HostMenu* m_drawingMenu = nullptr;
+    class QMenu* m_drawingQMenu = nullptr;
+    // Set while the window changes the current tab itself, so that the tab
+    // widget's signal does not echo the change back as a user's choice.
+    bool m_syncingTabs = false;
+};

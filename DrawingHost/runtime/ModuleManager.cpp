@@ -1,0 +1,170 @@
+#include "ModuleManager.h"
+
+#include "CommandLine.h"
+#include "Documents.h"
+#include "Guard.h"
+#include "HostEditor.h"
+#include "HostMainWindow.h"
+#include "HostRuntime.h"
+#include "UIManager.h"
+
+#include <OdRxModule.h>
+
+#include <QFileInfo>
+
+#include <dlfcn.h>
+
+namespace
+{
+QString lastDlError()
+{
+    const char* pszError = ::dlerror();
+    return pszError ? QString::fromLocal8Bit(pszError) : QString();
+}
+} // namespace
+
+ModuleManager::~ModuleManager()
+{
+    unloadAll();
+}
+
+QStringList ModuleManager::loadedPaths() const
+{
+    QStringList paths;
+    for (const Loaded& loaded : m_modules)
+        paths.append(loaded.path);
+    return paths;
+}
+
+OdRxModule* ModuleManager::module(const QString& strPath) const
+{
+    const QString path = QFileInfo(strPath).absoluteFilePath();
+    for (const Loaded& loaded : m_modules)
+    {
+        if (loaded.path == path)
+            return loaded.module;
+    }
+    return nullptr;
+}
+
+void ModuleManager::refuse(const QString& strPath, const QString& strWhy)
+{
+    m_runtime.commandLine().message(tr("Cannot load module %1: %2").arg(strPath, strWhy));
+}
+
+bool ModuleManager::load(const QString& strPath)
+{
+    const QFileInfo info(strPath);
+    const QString path = info.absoluteFilePath();
+    if (!info.exists() || !info.isFile())
+    {
+        refuse(strPath, tr("the file does not exist."));
+        return false;
+    }
+    if (module(path))
+    {
+        refuse(strPath, tr("it is already loaded."));
+        return false;
+    }
+
+    ::dlerror();
+    void* handle = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+    {
+        refuse(strPath, lastDlError());
+        return false;
+    }
+    auto getVersion = reinterpret_cast<OdRxGetApiVersionFn>(::dlsym(handle, "odrxGetAPIVersion"));
+    auto create = reinterpret_cast<OdRxCreateModuleObjectFn>(::dlsym(handle, "odrxCreateModuleObject"));
+    if (!getVersion || !create)
+    {
+        ::dlclose(handle);
+        refuse(strPath, tr("it is not a module (odrxGetAPIVersion or odrxCreateModuleObject is missing)."));
+        return false;
+    }
+
+    int major = 0, minor = 0, majorBuild = 0, minorBuild = 0;
+    if (!callGuarded(QStringLiteral("odrxGetAPIVersion"), [&] { getVersion(major, minor, majorBuild, minorBuild); }) ||
+        major != kOdApiVersionMajor || minor != kOdApiVersionMinor)
+    {
+        ::dlclose(handle);
+        refuse(strPath, tr("it was built for version %1.%2; this host needs %3.%4.")
+                            .arg(major)
+                            .arg(minor)
+                            .arg(kOdApiVersionMajor)
+                            .arg(kOdApiVersionMinor));
+        return false;
+    }
+
+    void* handleVar = handle;
+    OdRxModule* pModule = nullptr;
+    callGuarded(QStringLiteral("odrxCreateModuleObject"), [&] { pModule = create(handleVar); });
+    if (!pModule)
+    {
+        ::dlclose(handle);
+        refuse(strPath, tr("it created no module object."));
+        return false;
+    }
+
+    Dl_info dlInfo{};
+    const void* imageBase =
+        ::dladdr(reinterpret_cast<const void*>(create), &dlInfo) != 0 ? dlInfo.dli_fbase : nullptr;
+    m_modules.push_back(Loaded{path, handle, pModule, imageBase});
+    // A module whose initApp throws stays loaded: what it registered before
+    // the exception is undone by uninitApp (or by the clean-up) at unload.
+    if (!callGuarded(QStringLiteral("initApp"), [&] { pModule->initApp(); }))
+    {
+        m_runtime.commandLine().message(tr("Module %1 did not start cleanly.").arg(info.fileName()));
+        return true;
+    }
+    m_runtime.commandLine().message(tr("Module %1 loaded.").arg(info.fileName()));
+    return true;
+}
+
+bool ModuleManager::unload(const QString& strPath)
+{
+    const QString path = QFileInfo(strPath).absoluteFilePath();
+    for (std::size_t i = 0; i < m_modules.size(); ++i)
+    {
+        if (m_modules[i].path == path)
+        {
+            unloadAt(i);
+            return true;
+        }
+    }
+    m_runtime.commandLine().message(tr("Module %1 is not loaded.").arg(strPath));
+    return false;
+}
+
+void ModuleManager::unloadAll()
+{
+    while (!m_modules.empty())
+        unloadAt(m_modules.size() - 1);
+}
+
+void ModuleManager::unloadAt(std::size_t i)
+{
+    const Loaded loaded = m_modules[i];
+    m_modules.erase(m_modules.begin() + std::ptrdiff_t(i));
+    const QString name = QFileInfo(loaded.path).fileName();
+
+    callGuarded(QStringLiteral("uninitApp"), [&] { loaded.module->uninitApp(); });
+
+    // Whatever the module left behind would call into unmapped code once the
+    // library is closed.
+    const void* base = loaded.imageBase;
+    QStringList leftovers = m_runtime.commandStack().purgeImage(base);
+    int reactors = m_runtime.editor().purgeImage(base) + m_runtime.documents().purgeImage(base) +
+                   m_runtime.ui().purgeImage(base);
+    if (HostMainWindow* pWindow = m_runtime.mainWindow())
+        reactors += pWindow->purgeImage(base);
+    if (!leftovers.isEmpty() || reactors > 0)
+        m_runtime.commandLine().message(tr("Module %1 left %2 command(s) and %3 reactor(s) or widget(s) behind; removed.")
+                                            .arg(name)
+                                            .arg(leftovers.size())
+                                            .arg(reactors));
+
+    callGuarded(QStringLiteral("deleteModule"), [&] { loaded.module->deleteModule(); });
+    ::dlclose(loaded.handle);
+    m_runtime.commandLine().message(tr("Module %1 unloaded.").arg(name));
+}

@@ -1,0 +1,63 @@
+#include "ScriptRunner.h"
+
+#include "CommandLine.h"
+#include "CommandProcessor.h"
+#include "HostRuntime.h"
+#include "UserInput.h"
+
+#include <QFile>
+
+ScriptRunner::ScriptRunner(HostRuntime& runtime, QObject* parent) : QObject(parent), m_runtime(runtime)
+{
+    connect(&runtime.processor(), &CommandProcessor::quiet, this, &ScriptRunner::onQuiet);
+}
+
+QStringList ScriptRunner::parse(const QString& strText)
+{
+    QStringList lines = strText.split(QLatin1Char('\n'));
+    // The newline that ends the last line does not start another one.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    QStringList result;
+    for (QString line : std::as_const(lines))
+    {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (!line.startsWith(QLatin1Char(';')))
+            result.append(line);
+    }
+    return result;
+}
+
+bool ScriptRunner::load(const QString& strPath)
+{
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly))
+    {
+        m_runtime.commandLine().message(tr("Cannot read script %1: %2").arg(strPath, file.errorString()));
+        return false;
+    }
+    m_lines = parse(QString::fromUtf8(file.readAll()));
+    return true;
+}
+
+void ScriptRunner::start()
+{
+    m_running = true;
+    m_succeeded = false;
+    m_runtime.input().resetCounts();
+    m_runtime.commandLine().setEcho(true);
+    m_runtime.input().enqueue(m_lines);
+    m_runtime.processor().scheduleDrain();
+}
+
+void ScriptRunner::onQuiet()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_runtime.commandLine().setEcho(false);
+    const UserInput& input = m_runtime.input();
+    m_succeeded = input.rejectedCount() == 0 && input.starvedCount() == 0;
+    emit finished(m_succeeded);
+}
