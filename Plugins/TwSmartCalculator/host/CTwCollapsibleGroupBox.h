@@ -4,15 +4,9 @@
 // modules create it, hand it a content widget and find it again by object
 // name.
 
-#include <QWidget>
+#include "TwHostApi.h"
 
-#ifndef TW_HOST_API
-#if defined(DRAWINGHOST_RUNTIME_BUILD)
-#define TW_HOST_API Q_DECL_EXPORT
-#else
-#define TW_HOST_API Q_DECL_IMPORT
-#endif
-#endif
+#include <QWidget>
 
 class QToolButton;
 class QVBoxLayout;
