@@ -12,19 +12,8 @@ class TestHelpViewer : public QObject
 private slots:
     void topicShowsItsPage_data();
     void topicShowsItsPage();
-    void oneWindowIsReused();
-    void windowDiesWithItsParent();
+    void oneWindowIsReusedUntilItsParentGoes();
 };
-
-namespace
-{
-QTextBrowser* browser()
-{
-    return HelpViewer::window()
-               ? HelpViewer::window()->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"))
-               : nullptr;
-}
-} // namespace
 
 void TestHelpViewer::topicShowsItsPage_data()
 {
@@ -38,7 +27,7 @@ void TestHelpViewer::topicShowsItsPage_data()
                "Measurement tools",   "Cannot divide by 0."};
     QTest::newRow("an unknown topic says it is not available")
         << 42 << "qrc:/help/index.html" << QStringList{"not available", "Smart Calculator"};
-    QTest::newRow("a negative topic is just unknown")
+    QTest::newRow("a negative topic is unknown too")
         << -3108 << "qrc:/help/index.html" << QStringList{"not available"};
 }
 
@@ -48,40 +37,29 @@ void TestHelpViewer::topicShowsItsPage()
     QFETCH(QString, source);
     QFETCH(QStringList, contains);
     HelpViewer::showTopic(nullptr, topic);
-    QVERIFY(HelpViewer::window());
-    QVERIFY(HelpViewer::window()->isVisible());
-    QVERIFY(!HelpViewer::window()->isModal());
-    QCOMPARE(browser()->source().toString(), source);
-    const QString text = browser()->toPlainText();
+    QWidget* window = HelpViewer::window();
+    QVERIFY(window && window->isVisible() && !window->isModal());
+    auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    QCOMPARE(browser->source().toString(), source);
     for (const QString& expected : contains)
-        QVERIFY2(text.contains(expected, Qt::CaseInsensitive), qPrintable(expected));
+        QVERIFY2(browser->toPlainText().contains(expected, Qt::CaseInsensitive),
+                 qPrintable(expected));
 }
 
-void TestHelpViewer::oneWindowIsReused()
-{
-    HelpViewer::showTopic(nullptr, 3108);
-    QWidget* first = HelpViewer::window();
-    HelpViewer::showTopic(nullptr, 1);
-    HelpViewer::showTopic(nullptr, 3108);
-    QCOMPARE(HelpViewer::window(), first);
-    int helpWindows = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        helpWindows += widget->objectName() == QLatin1String("helpViewer") ? 1 : 0;
-    QCOMPARE(helpWindows, 1);
-}
-
-void TestHelpViewer::windowDiesWithItsParent()
+void TestHelpViewer::oneWindowIsReusedUntilItsParentGoes()
 {
     delete HelpViewer::window();
-    QVERIFY(!HelpViewer::window());
     auto* host = new QWidget;
     host->show();
     HelpViewer::showTopic(host, 3108);
-    QVERIFY(HelpViewer::window());
-    QVERIFY(HelpViewer::window()->isWindow());
-    delete host;
+    QWidget* first = HelpViewer::window();
+    HelpViewer::showTopic(nullptr, 1);
+    HelpViewer::showTopic(host, 3108);
+    QCOMPARE(HelpViewer::window(), first);
+    QVERIFY(first->isWindow());
+
+    delete host; // takes its help window along
     QVERIFY(!HelpViewer::window());
-    // And the next request simply opens a new one.
     HelpViewer::showTopic(nullptr, 3108);
     QVERIFY(HelpViewer::window() && HelpViewer::window()->isVisible());
 }
