@@ -31,18 +31,23 @@ struct Options
 Options parseOptions(const QApplication& app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("main", "A drawing host for calculator modules."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "A drawing host for calculator modules."));
     parser.addHelpOption();
-    const QCommandLineOption load(QStringLiteral("load"), QCoreApplication::translate("main", "Load a module."),
+    const QCommandLineOption load(QStringLiteral("load"),
+                                  QCoreApplication::translate("main", "Load a module."),
                                   QStringLiteral("MODULE"));
-    const QCommandLineOption script(QStringLiteral("script"),
-                                    QCoreApplication::translate("main", "Run a file of command-line input."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption exitAfter(QStringLiteral("exit"),
-                                       QCoreApplication::translate("main", "Quit once the script has run."));
+    const QCommandLineOption script(
+        QStringLiteral("script"),
+        QCoreApplication::translate("main", "Run a file of command-line input."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption exitAfter(
+        QStringLiteral("exit"),
+        QCoreApplication::translate("main", "Quit once the script has run."));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
-        QCoreApplication::translate("main", "Save the main window as PNG after the script, then quit."),
+        QCoreApplication::translate("main",
+                                    "Save the main window as PNG after the script, then quit."),
         QStringLiteral("PNG"));
     parser.addOptions({load, script, exitAfter, screenshot});
     parser.process(app);
@@ -84,7 +89,8 @@ int main(int argc, char* argv[])
     pWindow->show();
 
     ScriptRunner runner(runtime);
-    auto finish = [&](bool bSucceeded) {
+    auto finish = [&](bool bSucceeded)
+    {
         if (!options.screenshot.isEmpty())
             bSucceeded = saveScreenshot(*pWindow, options.screenshot) && bSucceeded;
         if (options.exitAfter)

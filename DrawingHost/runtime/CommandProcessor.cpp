@@ -18,7 +18,8 @@ CTwDocument* HostCommandContext::GetDocument() const
     return m_document.data();
 }
 
-CommandProcessor::CommandProcessor(HostRuntime& runtime, QObject* parent) : QObject(parent), m_runtime(runtime)
+CommandProcessor::CommandProcessor(HostRuntime& runtime, QObject* parent)
+    : QObject(parent), m_runtime(runtime)
 {
     connect(&runtime.input(), &UserInput::linesQueued, this, &CommandProcessor::scheduleDrain);
 }
@@ -50,21 +51,25 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
 
     OdEdCommandPtr keepAlive(pCmd);
     QString globalName;
-    callGuarded(QStringLiteral("globalName"), [&] { globalName = QString::fromStdU16String(pCmd->globalName().str()); });
-    auto context = OdRxObjectImpl<HostCommandContext>::createObject(m_runtime.documents().activeDocument());
+    callGuarded(QStringLiteral("globalName"),
+                [&] { globalName = QString::fromStdU16String(pCmd->globalName().str()); });
+    auto context =
+        OdRxObjectImpl<HostCommandContext>::createObject(m_runtime.documents().activeDocument());
     m_frames.push_back(Frame{pCmd, globalName});
     emit commandStarted(globalName);
     HostEditor& editor = m_runtime.editor();
     editor.fireCommandWillStart(pCmd, context.get());
 
     int status = kTwNormal;
-    const bool ran = callGuarded(globalName, [&] {
-        pCmd->execute(context.get());
-        if (auto* pTw = dynamic_cast<CTwCommand*>(pCmd))
-            status = pTw->lastStatus();
-        else if (m_frames.back().cancelled)
-            status = kTwCancel;
-    });
+    const bool ran = callGuarded(globalName,
+                                 [&]
+                                 {
+                                     pCmd->execute(context.get());
+                                     if (auto* pTw = dynamic_cast<CTwCommand*>(pCmd))
+                                         status = pTw->lastStatus();
+                                     else if (m_frames.back().cancelled)
+                                         status = kTwCancel;
+                                 });
     if (!ran)
         status = kTwError;
     m_frames.pop_back();
@@ -100,9 +105,11 @@ int CommandProcessor::runNamed(const QString& strName, bool bEcho)
     if (!cmd)
     {
         if (bEcho)
-            m_runtime.commandLine().message(CommandLine::commandPrompt() + QLatin1Char(' ') + strName);
+            m_runtime.commandLine().message(CommandLine::commandPrompt() + QLatin1Char(' ') +
+                                            strName);
         m_runtime.input().reject(tr("Unknown command \"%1\".").arg(name));
-        auto context = OdRxObjectImpl<HostCommandContext>::createObject(m_runtime.documents().activeDocument());
+        auto context = OdRxObjectImpl<HostCommandContext>::createObject(
+            m_runtime.documents().activeDocument());
         m_runtime.editor().fireUnknownCommand(OdString(name.toStdU16String()), context.get());
         return kTwError;
     }
@@ -136,7 +143,8 @@ OdResBufPtr CommandProcessor::evaluate(const QString& strName, bool bAllowNested
 {
     int status = kTwError;
     if (!isIdle() && !bAllowNested)
-        m_runtime.commandLine().message(tr("%1 cannot run while another command runs.").arg(strName));
+        m_runtime.commandLine().message(
+            tr("%1 cannot run while another command runs.").arg(strName));
     else
         status = classify(runNamed(strName, bEcho));
     return OdResBuf::newRb(status);

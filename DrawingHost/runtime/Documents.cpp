@@ -14,7 +14,8 @@ void HostDatabase::setAUNITS(OdInt16 value)
     m_aunits = std::clamp<OdInt16>(value, 0, kMaxAUNITS);
 }
 
-HostDocument::HostDocument(const QString& strTitle, const DrawingGeometry& geometry, QObject* parent)
+HostDocument::HostDocument(const QString& strTitle, const DrawingGeometry& geometry,
+                           QObject* parent)
     : QObject(parent), m_title(strTitle), m_geometry(geometry)
 {
     auto database = OdRxObjectImpl<HostDatabase>::createObject();
@@ -22,14 +23,18 @@ HostDocument::HostDocument(const QString& strTitle, const DrawingGeometry& geome
     m_database = OdDbDatabasePtr(database.get());
 }
 
-DocumentManager::DocumentManager(HostEditor& editor, QObject* parent) : QObject(parent), m_editor(editor) {}
+DocumentManager::DocumentManager(HostEditor& editor, QObject* parent)
+    : QObject(parent), m_editor(editor)
+{
+}
 
 DocumentManager::~DocumentManager()
 {
     qDeleteAll(m_documents);
 }
 
-void DocumentManager::fireDoc(const char* pszName, void (CTwDocumentManagerReactor::*fn)(CTwDocument*),
+void DocumentManager::fireDoc(const char* pszName,
+                              void (CTwDocumentManagerReactor::*fn)(CTwDocument*),
                               HostDocument* pDoc)
 {
     m_docReactors.notify(pszName, [&](CTwDocumentManagerReactor* r) { (r->*fn)(pDoc); });
@@ -45,14 +50,16 @@ QString DocumentManager::nextTitle() const
     for (int n = 1;; ++n)
     {
         const QString title = QStringLiteral("Drawing%1").arg(n);
-        const bool used = std::any_of(m_documents.begin(), m_documents.end(),
-                                      [&](HostDocument* pDoc) { return pDoc->GetTitle() == title; });
+        const bool used =
+            std::any_of(m_documents.begin(), m_documents.end(),
+                        [&](HostDocument* pDoc) { return pDoc->GetTitle() == title; });
         if (!used)
             return title;
     }
 }
 
-HostDocument* DocumentManager::createDocument(const QString& strTitle, const DrawingGeometry& geometry)
+HostDocument* DocumentManager::createDocument(const QString& strTitle,
+                                              const DrawingGeometry& geometry)
 {
     auto* pDoc = new HostDocument(strTitle, geometry, this);
     fireDoc("DocumentCreateStarted", &CTwDocumentManagerReactor::DocumentCreateStarted, pDoc);
@@ -68,7 +75,8 @@ void DocumentManager::deactivateCurrent()
 {
     if (HostDocument* pOld = m_active)
     {
-        fireDoc("DocumentToBeDeactivated", &CTwDocumentManagerReactor::DocumentToBeDeactivated, pOld);
+        fireDoc("DocumentToBeDeactivated", &CTwDocumentManagerReactor::DocumentToBeDeactivated,
+                pOld);
         m_active = nullptr;
         fireDoc("DocumentDeactivated", &CTwDocumentManagerReactor::DocumentDeactivated, pOld);
     }

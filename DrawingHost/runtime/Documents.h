@@ -52,7 +52,8 @@ class DH_RUNTIME_EXPORT HostDocument : public QObject, public CTwDocument
     Q_OBJECT
 
 public:
-    HostDocument(const QString& strTitle, const DrawingGeometry& geometry, QObject* parent = nullptr);
+    HostDocument(const QString& strTitle, const DrawingGeometry& geometry,
+                 QObject* parent = nullptr);
 
     OdDbDatabasePtr GetDatabase() const override { return m_database; }
     CTwString GetTitle() const override { return m_title; }
@@ -85,7 +86,10 @@ public:
     CTwDocument* GetActiveDocument() const override { return m_active; }
     OdUInt16 DocumentCount() const override { return OdUInt16(m_documents.size()); }
     void AddReactor(CTwDocumentManagerReactor* pReactor) override { m_docReactors.add(pReactor); }
-    void RemoveReactor(CTwDocumentManagerReactor* pReactor) override { m_docReactors.remove(pReactor); }
+    void RemoveReactor(CTwDocumentManagerReactor* pReactor) override
+    {
+        m_docReactors.remove(pReactor);
+    }
 
     // CTwStartPageManager
     void AddReactor(CTwStartPageReactor* pReactor) override { m_pageReactors.add(pReactor); }
@@ -124,7 +128,8 @@ signals:
 
 private:
     void deactivateCurrent();
-    void fireDoc(const char* pszName, void (CTwDocumentManagerReactor::*fn)(CTwDocument*), HostDocument* pDoc);
+    void fireDoc(const char* pszName, void (CTwDocumentManagerReactor::*fn)(CTwDocument*),
+                 HostDocument* pDoc);
     void firePage(const char* pszName, void (CTwStartPageReactor::*fn)());
 
     HostEditor& m_editor;

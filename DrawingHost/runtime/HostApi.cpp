@@ -154,7 +154,8 @@ QIcon CTwUtils::GetIcon(int iIconId, int iSize, bool bDisabled)
     return iconAt(iconPathForId(iIconId, darkTheme()), iSize, bDisabled);
 }
 
-QIcon CTwUtils::loadIcon(const QString& strName, const QString& strSubfolder, const QString& strRoot, int)
+QIcon CTwUtils::loadIcon(const QString& strName, const QString& strSubfolder,
+                         const QString& strRoot, int)
 {
     const QString theme = darkTheme() ? QStringLiteral("dark") : QStringLiteral("light");
     QString root = strRoot.isEmpty() ? QStringLiteral(":/images") : strRoot;
@@ -165,7 +166,8 @@ QIcon CTwUtils::loadIcon(const QString& strName, const QString& strSubfolder, co
         folder += QLatin1Char('/');
     for (const char* pszSuffix : {".svg", ".png"})
     {
-        const QString path = QStringLiteral("%1/%2/%3%4%5").arg(root, theme, folder, strName, QLatin1String(pszSuffix));
+        const QString path = QStringLiteral("%1/%2/%3%4%5")
+                                 .arg(root, theme, folder, strName, QLatin1String(pszSuffix));
         if (QFile::exists(path))
             return QIcon(path);
     }

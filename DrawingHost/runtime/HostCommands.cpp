@@ -4,6 +4,7 @@
 #include "HostEditor.h"
 #include "HostRuntime.h"
 #include "UIManager.h"
+#include "UserInput.h"
 #include "ui/Theme.h"
 
 #include <CTwDocument.h>
@@ -23,6 +24,16 @@ namespace
 QString withDegreeSign(const QString& strText, int iUnit)
 {
     return (iUnit == 0 || iUnit == 4) ? strText + QChar(0x00B0) : strText;
+}
+
+// A refused answer: shown like any message, and counted so that a script
+// with a bad line fails.
+void refuse(CTwUserIO* io, const QString& strMessage)
+{
+    if (HostRuntime* pRuntime = HostRuntime::instance())
+        pRuntime->input().reject(strMessage);
+    else
+        io->PutMessage(strMessage);
 }
 
 struct RunEnv
@@ -59,7 +70,8 @@ int getSecondPoint(CTwUserIO* io, const QString& strPrompt, QPointF first, QPoin
             return status;
         if (second != first)
             return kTwNormal;
-        io->PutMessage(QCoreApplication::translate("HostCommand", "The two points of a line must differ."));
+        refuse(io,
+               QCoreApplication::translate("HostCommand", "The two points of a line must differ."));
     }
 }
 
@@ -69,8 +81,8 @@ int askSetting(CTwUserIO* io, const QString& strPrompt, int iCurrent, int iMax, 
     for (;;)
     {
         int value = iCurrent;
-        const int status = io->GetInteger(QStringLiteral("%1 <%2>:").arg(strPrompt).arg(iCurrent), value,
-                                          CTwUserIO::kTwAllowEmpty);
+        const int status = io->GetInteger(QStringLiteral("%1 <%2>:").arg(strPrompt).arg(iCurrent),
+                                          value, CTwUserIO::kTwAllowEmpty);
         if (status == kTwNone)
         {
             iValue = iCurrent;
@@ -83,7 +95,9 @@ int askSetting(CTwUserIO* io, const QString& strPrompt, int iCurrent, int iMax, 
             iValue = value;
             return kTwNormal;
         }
-        io->PutMessage(QCoreApplication::translate("HostCommand", "Requires an integer between 0 and %1.").arg(iMax));
+        refuse(io,
+               QCoreApplication::translate("HostCommand", "Requires an integer between 0 and %1.")
+                   .arg(iMax));
     }
 }
 } // namespace
@@ -146,7 +160,8 @@ int HostGetDistanceCommand::RunCommand(OdEdCommandContext* pCmdCtx)
         return status;
     const double distance = QLineF(first, second).length();
     env.db->setLastDistance(distance);
-    env.io->PutMessage(tr("Distance = %1").arg(QString(env.io->GetUnitFormatter()->DistanceToText(distance))));
+    env.io->PutMessage(
+        tr("Distance = %1").arg(QString(env.io->GetUnitFormatter()->DistanceToText(distance))));
     return kTwNormal;
 }
 
@@ -158,16 +173,17 @@ int HostGetAreaCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     QList<QPointF> points;
     for (;;)
     {
-        const QString prompt = points.isEmpty()     ? tr("Specify first corner point:")
-                               : points.size() < 3 ? tr("Specify next corner point:")
-                                                    : tr("Specify next corner point or press Enter to close:");
+        const QString prompt = points.isEmpty() ? tr("Specify first corner point:")
+                               : points.size() < 3
+                                   ? tr("Specify next corner point:")
+                                   : tr("Specify next corner point or press Enter to close:");
         QPointF point;
         const int status = env.io->GetPoint(prompt, point, CTwUserIO::kTwAllowEmpty);
         if (status == kTwNone)
         {
             if (points.size() >= 3)
                 break;
-            env.io->PutMessage(tr("An area needs at least three points."));
+            refuse(env.io, tr("An area needs at least three points."));
             continue;
         }
         if (status != kTwNormal)
@@ -179,7 +195,8 @@ int HostGetAreaCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     env.db->setLastArea(area, perimeter);
     CTwUnitFormatter* pFormat = env.io->GetUnitFormatter();
     env.io->PutMessage(tr("Area = %1, Perimeter = %2")
-                           .arg(QString(pFormat->DistanceToText(area)), QString(pFormat->DistanceToText(perimeter))));
+                           .arg(QString(pFormat->DistanceToText(area)),
+                                QString(pFormat->DistanceToText(perimeter))));
     return kTwNormal;
 }
 
@@ -211,8 +228,9 @@ int HostLuprecCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     if (!prepare(pCmdCtx, env, true))
         return kTwError;
     int value = 0;
-    const int status = askSetting(env.io, tr("Enter new value for LUPREC (decimals of lengths, 0 to 8)"),
-                                  env.db->getLUPREC(), 8, value);
+    const int status =
+        askSetting(env.io, tr("Enter new value for LUPREC (decimals of lengths, 0 to 8)"),
+                   env.db->getLUPREC(), 8, value);
     if (status == kTwNormal)
         env.db->setLUPREC(OdInt16(value));
     return status;
@@ -223,10 +241,12 @@ int HostAunitsCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     RunEnv env;
     if (!prepare(pCmdCtx, env, true))
         return kTwError;
-    env.io->PutMessage(tr("Angular units: 0 decimal degrees, 1 degrees/minutes/seconds, 2 grads, 3 radians, "
-                          "4 surveyor's units."));
+    env.io->PutMessage(
+        tr("Angular units: 0 decimal degrees, 1 degrees/minutes/seconds, 2 grads, 3 radians, "
+           "4 surveyor's units."));
     int value = 0;
-    const int status = askSetting(env.io, tr("Enter new value for AUNITS"), env.db->getAUNITS(), 4, value);
+    const int status =
+        askSetting(env.io, tr("Enter new value for AUNITS"), env.db->getAUNITS(), 4, value);
     if (status == kTwNormal)
         env.db->setAUNITS(OdInt16(value));
     return status;
@@ -276,8 +296,8 @@ int HostThemeCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     keywords.push_back(u"_Dark", tr("Dark"));
     io->SetKeywords(0, keywords);
     CTwString answer;
-    const int status = io->GetKeyword(io->ComposePrompt(tr("Choose the colour theme"), keywords), keywords,
-                                      answer, 0, 0);
+    const int status = io->GetKeyword(io->ComposePrompt(tr("Choose the colour theme"), keywords),
+                                      keywords, answer, 0, 0);
     if (status != kTwNormal)
         return status;
     pRuntime->ui().setColorTheme(answer.equalNoCase(u"_Dark") ? 2 : 1);
@@ -294,8 +314,8 @@ int HostWorkspaceCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     for (const QString& name : pRuntime->ui().workspaceNames())
         keywords.push_back(QLatin1Char('_') + name, name);
     CTwString answer;
-    const int status = io->GetKeyword(io->ComposePrompt(tr("Choose the workspace"), keywords), keywords,
-                                      answer, 0, 0);
+    const int status = io->GetKeyword(io->ComposePrompt(tr("Choose the workspace"), keywords),
+                                      keywords, answer, 0, 0);
     if (status != kTwNormal)
         return status;
     pRuntime->ui().setCurrentWorkspace(QString(answer).mid(1));
@@ -311,16 +331,16 @@ int HostQuitCommand::RunCommand(OdEdCommandContext*)
 
 void HostCommandSet::registerWith(HostCommandStack& stack)
 {
-    for (OdEdCommand* pCmd : std::initializer_list<OdEdCommand*>{&getDistance, &getArea, &getAngle, &luprec,
-                                                                  &aunits, &newDrawing, &close, &startPage,
-                                                                  &theme, &workspace, &quit})
+    for (OdEdCommand* pCmd : std::initializer_list<OdEdCommand*>{
+             &getDistance, &getArea, &getAngle, &luprec, &aunits, &newDrawing, &close, &startPage,
+             &theme, &workspace, &quit})
         stack.addCommand(pCmd);
 }
 
 void HostCommandSet::unregisterFrom(HostCommandStack& stack)
 {
-    for (OdEdCommand* pCmd : std::initializer_list<OdEdCommand*>{&getDistance, &getArea, &getAngle, &luprec,
-                                                                  &aunits, &newDrawing, &close, &startPage,
-                                                                  &theme, &workspace, &quit})
+    for (OdEdCommand* pCmd : std::initializer_list<OdEdCommand*>{
+             &getDistance, &getArea, &getAngle, &luprec, &aunits, &newDrawing, &close, &startPage,
+             &theme, &workspace, &quit})
         stack.removeCmd(pCmd);
 }

@@ -26,16 +26,16 @@ private:
     const char* m_localName;
 };
 
-#define DH_DECLARE_HOST_COMMAND(Class, Name)                                                                     \
-    class Class : public HostCommand                                                                            \
-    {                                                                                                           \
-        Q_DECLARE_TR_FUNCTIONS(Class)                                                                           \
-                                                                                                                \
-    public:                                                                                                     \
-        Class() : HostCommand(Name) {}                                                                          \
-                                                                                                                \
-    protected:                                                                                                  \
-        int RunCommand(OdEdCommandContext* pCmdCtx) override;                                                   \
+#define DH_DECLARE_HOST_COMMAND(Class, Name)                                                       \
+    class Class : public HostCommand                                                               \
+    {                                                                                              \
+        Q_DECLARE_TR_FUNCTIONS(Class)                                                              \
+                                                                                                   \
+    public:                                                                                        \
+        Class() : HostCommand(Name) {}                                                             \
+                                                                                                   \
+    protected:                                                                                     \
+        int RunCommand(OdEdCommandContext* pCmdCtx) override;                                      \
     };
 
 // Measuring: each stores its result in the drawing and prints it.

@@ -24,16 +24,18 @@ void HostCommandStack::addCommand(OdEdCommand* pCmd)
     if (entry.globalName.isEmpty())
     {
         if (m_warn)
-            m_warn(QCoreApplication::translate("HostCommandStack", "A command without a name was not added."));
+            m_warn(QCoreApplication::translate("HostCommandStack",
+                                               "A command without a name was not added."));
         return;
     }
     for (const Entry& other : m_entries)
     {
-        if (other.command.get() == pCmd ||
-            (other.group.iCompare(entry.group) == 0 && other.globalName.iCompare(entry.globalName) == 0))
+        if (other.command.get() == pCmd || (other.group.iCompare(entry.group) == 0 &&
+                                            other.globalName.iCompare(entry.globalName) == 0))
         {
             if (m_warn)
-                m_warn(QCoreApplication::translate("HostCommandStack", "Command %1 is already defined; not added.")
+                m_warn(QCoreApplication::translate("HostCommandStack",
+                                                   "Command %1 is already defined; not added.")
                            .arg(QString::fromStdU16String(entry.globalName.str())));
             return;
         }
@@ -62,7 +64,8 @@ OdEdCommandPtr HostCommandStack::lookupCmd(const OdString& cmdName, int nLookupF
 void HostCommandStack::eraseAt(std::size_t i)
 {
     OdEdCommand* pCmd = m_entries[i].command.get();
-    m_reactors.notify("commandWillBeRemoved", [&](OdEdCommandStackReactor* r) { r->commandWillBeRemoved(pCmd); });
+    m_reactors.notify("commandWillBeRemoved",
+                      [&](OdEdCommandStackReactor* r) { r->commandWillBeRemoved(pCmd); });
     // The entry may have moved if a reactor changed the stack.
     for (std::size_t j = 0; j < m_entries.size(); ++j)
     {
@@ -139,7 +142,8 @@ void HostEditor::addReactor(OdEditorReactor* pReactor)
     if (!m_reactors.add(pReactor))
         return;
     CTwEditorReactor* pTw = nullptr;
-    callGuarded(QStringLiteral("addReactor"), [&] { pTw = dynamic_cast<CTwEditorReactor*>(pReactor); });
+    callGuarded(QStringLiteral("addReactor"),
+                [&] { pTw = dynamic_cast<CTwEditorReactor*>(pReactor); });
     if (pTw)
         m_twReactors.add(pTw);
 }
@@ -149,18 +153,21 @@ void HostEditor::removeReactor(OdEditorReactor* pReactor)
     if (!m_reactors.remove(pReactor))
         return;
     CTwEditorReactor* pTw = nullptr;
-    callGuarded(QStringLiteral("removeReactor"), [&] { pTw = dynamic_cast<CTwEditorReactor*>(pReactor); });
+    callGuarded(QStringLiteral("removeReactor"),
+                [&] { pTw = dynamic_cast<CTwEditorReactor*>(pReactor); });
     m_twReactors.remove(pTw);
 }
 
 void HostEditor::fireDatabaseConstructed(OdDbDatabase* pDb)
 {
-    m_reactors.notify("databaseConstructed", [&](OdEditorReactor* r) { r->databaseConstructed(pDb); });
+    m_reactors.notify("databaseConstructed",
+                      [&](OdEditorReactor* r) { r->databaseConstructed(pDb); });
 }
 
 void HostEditor::fireDatabaseToBeDestroyed(OdDbDatabase* pDb)
 {
-    m_reactors.notify("databaseToBeDestroyed", [&](OdEditorReactor* r) { r->databaseToBeDestroyed(pDb); });
+    m_reactors.notify("databaseToBeDestroyed",
+                      [&](OdEditorReactor* r) { r->databaseToBeDestroyed(pDb); });
 }
 
 void HostEditor::fireBeginQuit()
@@ -176,7 +183,8 @@ void HostEditor::fireMainUiCreated()
 
 void HostEditor::fireMainUiToBeDestroyed()
 {
-    m_twReactors.notify("mainUiToBeDestroyed", [&](CTwEditorReactor* r) { r->mainUiToBeDestroyed(); });
+    m_twReactors.notify("mainUiToBeDestroyed",
+                        [&](CTwEditorReactor* r) { r->mainUiToBeDestroyed(); });
 }
 
 void HostEditor::fireAppActivated(bool bActive)
@@ -189,13 +197,15 @@ void HostEditor::fireAppActivated(bool bActive)
 
 template <class F> void HostEditor::fireStack(const char* pszName, F&& fn)
 {
-    m_twReactors.notify(pszName, [&](CTwEditorReactor* r) { fn(static_cast<OdEdCommandStackReactor*>(r)); });
+    m_twReactors.notify(pszName,
+                        [&](CTwEditorReactor* r) { fn(static_cast<OdEdCommandStackReactor*>(r)); });
     m_stack.reactors().notify(pszName, fn);
 }
 
 void HostEditor::fireCommandWillStart(OdEdCommand* pCmd, OdEdCommandContext* pCtx)
 {
-    fireStack("commandWillStart", [&](OdEdCommandStackReactor* r) { r->commandWillStart(pCmd, pCtx); });
+    fireStack("commandWillStart",
+              [&](OdEdCommandStackReactor* r) { r->commandWillStart(pCmd, pCtx); });
 }
 
 void HostEditor::fireCommandEnded(OdEdCommand* pCmd, OdEdCommandContext* pCtx)
@@ -205,7 +215,8 @@ void HostEditor::fireCommandEnded(OdEdCommand* pCmd, OdEdCommandContext* pCtx)
 
 void HostEditor::fireCommandCancelled(OdEdCommand* pCmd, OdEdCommandContext* pCtx)
 {
-    fireStack("commandCancelled", [&](OdEdCommandStackReactor* r) { r->commandCancelled(pCmd, pCtx); });
+    fireStack("commandCancelled",
+              [&](OdEdCommandStackReactor* r) { r->commandCancelled(pCmd, pCtx); });
 }
 
 void HostEditor::fireCommandFailed(OdEdCommand* pCmd, OdEdCommandContext* pCtx)

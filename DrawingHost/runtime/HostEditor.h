@@ -3,8 +3,8 @@
 #include "Guard.h"
 #include "RuntimeExport.h"
 
-#include <OdEditor.h>
 #include <CTwEditorReactor.h>
+#include <OdEditor.h>
 
 #include <functional>
 #include <vector>

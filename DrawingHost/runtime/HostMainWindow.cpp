@@ -69,20 +69,26 @@ void HostMainWindow::buildUi()
     showStartPageTab(documents.isStartPageShown());
     showCurrent(documents.activeDocument());
     connect(&documents, &DocumentManager::documentAdded, this, &HostMainWindow::addDocumentTab);
-    connect(&documents, &DocumentManager::documentRemoved, this, &HostMainWindow::removeDocumentTab);
+    connect(&documents, &DocumentManager::documentRemoved, this,
+            &HostMainWindow::removeDocumentTab);
     connect(&documents, &DocumentManager::currentChanged, this, &HostMainWindow::showCurrent);
-    connect(&documents, &DocumentManager::startPageShownChanged, this, &HostMainWindow::showStartPageTab);
+    connect(&documents, &DocumentManager::startPageShownChanged, this,
+            &HostMainWindow::showStartPageTab);
     connect(&m_runtime.ui(), &UIManager::colorThemeChanged, this, &HostMainWindow::applyColorTheme);
     connect(&m_runtime.ui(), &UIManager::macroRequested, this,
             [this](const QString& macro) { m_runtime.services().SendMacro(macro, 0); });
-    connect(&m_runtime.input(), &UserInput::pointAccepted, this, [this](QPointF point) {
-        if (DrawingView* pView = drawingView(m_runtime.documents().activeDocument()))
-            pView->setPickedPoints(pView->pickedPoints() << point);
-    });
-    connect(&m_runtime.processor(), &CommandProcessor::commandFinished, this, [this] {
-        if (m_runtime.processor().isIdle())
-            clearPicks();
-    });
+    connect(&m_runtime.input(), &UserInput::pointAccepted, this,
+            [this](QPointF point)
+            {
+                if (DrawingView* pView = drawingView(m_runtime.documents().activeDocument()))
+                    pView->setPickedPoints(pView->pickedPoints() << point);
+            });
+    connect(&m_runtime.processor(), &CommandProcessor::commandFinished, this,
+            [this]
+            {
+                if (m_runtime.processor().isIdle())
+                    clearPicks();
+            });
     documents.workspaceCreated();
     applyColorTheme(m_runtime.ui().colorTheme());
 }
@@ -97,12 +103,15 @@ void HostMainWindow::buildMenus()
         const char* macro;
     };
     auto makeMenu = [&](const char* pszName, const QString& strTitle, const QList<ItemSpec>& items,
-                        QMenu* pParentMenu) {
+                        QMenu* pParentMenu)
+    {
         QMenu* pMenu = pParentMenu ? pParentMenu : menuBar()->addMenu(strTitle);
         pMenu->setObjectName(QString::fromLatin1(pszName));
-        HostMenu* pHostMenu = ui.createMenu(QString::fromLatin1(pszName), UIManager::kMenuBar, pMenu);
+        HostMenu* pHostMenu =
+            ui.createMenu(QString::fromLatin1(pszName), UIManager::kMenuBar, pMenu);
         for (const ItemSpec& item : items)
-            ui.addItem(pHostMenu, QString::fromLatin1(item.id), item.text, QString::fromLatin1(item.macro));
+            ui.addItem(pHostMenu, QString::fromLatin1(item.id), item.text,
+                       QString::fromLatin1(item.macro));
         m_menus.append(pHostMenu);
         return pHostMenu;
     };
@@ -118,32 +127,34 @@ void HostMainWindow::buildMenus()
     // The host's own check marks are refreshed before the reactors see the
     // menu (this connection comes first), so that a reactor has the last word.
     QMenu* pViewMenu = menuBar()->addMenu(tr("&View"));
-    connect(pViewMenu, &QMenu::aboutToShow, this, [this] {
-        HostMenu* pView = m_runtime.ui().findMenu(QString::fromLatin1(kViewMenuName));
-        if (!pView)
-            return;
-        const bool dark = isDarkTheme(m_runtime.ui().colorTheme());
-        const QString workspace = m_runtime.ui().GetCurrentWorkspace()->GetName();
-        for (CTwMenuItem* pItem : pView->GetItems())
-        {
-            if (!pItem || !pItem->GetAction())
-                continue;
-            const QString id = pItem->GetId();
-            bool on = false;
-            if (id == QLatin1String("ID_ThemeLight"))
-                on = !dark;
-            else if (id == QLatin1String("ID_ThemeDark"))
-                on = dark;
-            else if (id.startsWith(QLatin1String("ID_Ws")))
-                on = id.mid(5) == workspace;
-            else
-                continue;
-            QString text = pItem->GetText();
-            if (text.startsWith(QLatin1String("!.")))
-                text.remove(0, 2);
-            pItem->SetText(on ? QStringLiteral("!.") + text : text);
-        }
-    });
+    connect(pViewMenu, &QMenu::aboutToShow, this,
+            [this]
+            {
+                HostMenu* pView = m_runtime.ui().findMenu(QString::fromLatin1(kViewMenuName));
+                if (!pView)
+                    return;
+                const bool dark = isDarkTheme(m_runtime.ui().colorTheme());
+                const QString workspace = m_runtime.ui().GetCurrentWorkspace()->GetName();
+                for (CTwMenuItem* pItem : pView->GetItems())
+                {
+                    if (!pItem || !pItem->GetAction())
+                        continue;
+                    const QString id = pItem->GetId();
+                    bool on = false;
+                    if (id == QLatin1String("ID_ThemeLight"))
+                        on = !dark;
+                    else if (id == QLatin1String("ID_ThemeDark"))
+                        on = dark;
+                    else if (id.startsWith(QLatin1String("ID_Ws")))
+                        on = id.mid(5) == workspace;
+                    else
+                        continue;
+                    QString text = pItem->GetText();
+                    if (text.startsWith(QLatin1String("!.")))
+                        text.remove(0, 2);
+                    pItem->SetText(on ? QStringLiteral("!.") + text : text);
+                }
+            });
     makeMenu(kViewMenuName, tr("&View"),
              {{"ID_ThemeLight", tr("&Light theme"), "^C^C_THEME;_Light"},
               {"ID_ThemeDark", tr("&Dark theme"), "^C^C_THEME;_Dark"},
@@ -163,11 +174,14 @@ void HostMainWindow::buildMenus()
 
     m_drawingQMenu = new QMenu(this);
     m_drawingQMenu->setObjectName(QString::fromLatin1(kDrawingMenuName));
-    m_drawingMenu = ui.createMenu(QString::fromLatin1(kDrawingMenuName), UIManager::kContextMenu, m_drawingQMenu);
+    m_drawingMenu = ui.createMenu(QString::fromLatin1(kDrawingMenuName), UIManager::kContextMenu,
+                                  m_drawingQMenu);
     ui.addItem(m_drawingMenu, QStringLiteral("PMI_GETDISTANCE"), tr("Measure distance"),
                QStringLiteral("^C^C_GETDISTANCE"));
-    ui.addItem(m_drawingMenu, QStringLiteral("PMI_GETAREA"), tr("Measure area"), QStringLiteral("^C^C_GETAREA"));
-    ui.addItem(m_drawingMenu, QStringLiteral("PMI_GETANGLE"), tr("Measure angle"), QStringLiteral("^C^C_GETANGLE"));
+    ui.addItem(m_drawingMenu, QStringLiteral("PMI_GETAREA"), tr("Measure area"),
+               QStringLiteral("^C^C_GETAREA"));
+    ui.addItem(m_drawingMenu, QStringLiteral("PMI_GETANGLE"), tr("Measure angle"),
+               QStringLiteral("^C^C_GETANGLE"));
     ui.addItem(m_drawingMenu, QStringLiteral("PMI_SEPARATOR"), QString(), QString());
     ui.addItem(m_drawingMenu, QStringLiteral("PMI_SMARTSELECT"), tr("Smart select"), QString());
     m_menus.append(m_drawingMenu);
@@ -179,7 +193,8 @@ void HostMainWindow::buildToolBar()
     m_toolBar->setObjectName(kStandardToolBar);
     QAction* pNew = m_toolBar->addAction(tr("New"));
     pNew->setObjectName(QStringLiteral("ID_ToolNew"));
-    connect(pNew, &QAction::triggered, this, [this] { m_runtime.services().SendMacro(CTwString(u"^C^C_NEW"), 0); });
+    connect(pNew, &QAction::triggered, this,
+            [this] { m_runtime.services().SendMacro(CTwString(u"^C^C_NEW"), 0); });
     QAction* pClose = m_toolBar->addAction(tr("Close"));
     pClose->setObjectName(QStringLiteral("ID_ToolClose"));
     connect(pClose, &QAction::triggered, this,
@@ -226,10 +241,12 @@ void HostMainWindow::buildCentre()
     m_startPage = new StartPageWidget(m_tabs);
     connect(m_startPage, &StartPageWidget::newDrawingRequested, this,
             [this] { m_runtime.services().SendMacro(CTwString(u"^C^C_NEW"), 0); });
-    connect(m_startPage, &StartPageWidget::openSampleRequested, this, [this] {
-        if (m_runtime.processor().isIdle())
-            m_runtime.openSampleDrawing();
-    });
+    connect(m_startPage, &StartPageWidget::openSampleRequested, this,
+            [this]
+            {
+                if (m_runtime.processor().isIdle())
+                    m_runtime.openSampleDrawing();
+            });
 
     m_commandLine = new CommandLineWidget(pSplitter);
     m_commandLine->setObjectName(QStringLiteral("commandLine"));
@@ -242,7 +259,8 @@ void HostMainWindow::buildCentre()
     m_runtime.commandLine().attachWidget(m_commandLine);
     connect(m_commandLine, &CommandLineWidget::lineEntered, this,
             [this](const QString& line) { m_runtime.input().submit(line); });
-    connect(m_commandLine, &CommandLineWidget::cancelRequested, this, [this] { m_runtime.input().cancel(); });
+    connect(m_commandLine, &CommandLineWidget::cancelRequested, this,
+            [this] { m_runtime.input().cancel(); });
     m_runtime.ui().fireCommandLineCreated(m_commandLine);
     m_runtime.documents().startPageCreated();
 }
@@ -271,7 +289,8 @@ void HostMainWindow::addDocumentTab(HostDocument* pDoc)
     auto* pView = new DrawingView(m_tabs);
     pView->setObjectName(QStringLiteral("drawingView"));
     pView->setDrawing(pDoc->geometry());
-    connect(pView, &DrawingView::pointPicked, this, [this](QPointF point) { m_runtime.input().submitPoint(point); });
+    connect(pView, &DrawingView::pointPicked, this,
+            [this](QPointF point) { m_runtime.input().submitPoint(point); });
     connect(pView, &DrawingView::contextMenuRequested, this, &HostMainWindow::showDrawingMenu);
     m_views.insert(pDoc, pView);
     m_syncingTabs = true;
@@ -371,16 +390,18 @@ void HostMainWindow::applyColorTheme(int iTheme)
 }
 
 QDockWidget* HostMainWindow::CreateDockPanel(QWidget* pWidget, int iArea, int iAllowedAreas,
-                                             const CTwString& strTitle, const CTwString& strName, int iMinWidth,
-                                             int iMinHeight, int iX, int iY, int iWidth, int iHeight, bool bFloating,
-                                             bool bVisible, bool bClosable, const CTwString& strIconPath,
+                                             const CTwString& strTitle, const CTwString& strName,
+                                             int iMinWidth, int iMinHeight, int iX, int iY,
+                                             int iWidth, int iHeight, bool bFloating, bool bVisible,
+                                             bool bClosable, const CTwString& strIconPath,
                                              const CTwString& strTabifyWith)
 {
     auto* pDock = new QDockWidget(strTitle, this);
     pDock->setObjectName(strName);
     const int allowed = iAllowedAreas & Qt::AllDockWidgetAreas;
     pDock->setAllowedAreas(allowed ? Qt::DockWidgetAreas(allowed) : Qt::AllDockWidgetAreas);
-    QDockWidget::DockWidgetFeatures features = QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
+    QDockWidget::DockWidgetFeatures features =
+        QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
     if (bClosable)
         features |= QDockWidget::DockWidgetClosable;
     pDock->setFeatures(features);
@@ -455,7 +476,8 @@ int HostMainWindow::purgeImage(const void* pImageBase)
         if (!isFromImage(pObject, pImageBase))
             continue;
         bool underDoomed = false;
-        for (QObject* pParent = pObject->parent(); pParent && !underDoomed; pParent = pParent->parent())
+        for (QObject* pParent = pObject->parent(); pParent && !underDoomed;
+             pParent = pParent->parent())
             underDoomed = doomed.contains(pParent);
         if (!underDoomed)
             doomed.append(pObject);

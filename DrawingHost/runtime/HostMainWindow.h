@@ -42,10 +42,12 @@ public:
     void tearDown();
 
     // CTwMainFrame
-    QDockWidget* CreateDockPanel(QWidget* pWidget, int iArea, int iAllowedAreas, const CTwString& strTitle,
-                                 const CTwString& strName, int iMinWidth, int iMinHeight, int iX, int iY,
-                                 int iWidth, int iHeight, bool bFloating, bool bVisible, bool bClosable,
-                                 const CTwString& strIconPath, const CTwString& strTabifyWith) override;
+    QDockWidget* CreateDockPanel(QWidget* pWidget, int iArea, int iAllowedAreas,
+                                 const CTwString& strTitle, const CTwString& strName, int iMinWidth,
+                                 int iMinHeight, int iX, int iY, int iWidth, int iHeight,
+                                 bool bFloating, bool bVisible, bool bClosable,
+                                 const CTwString& strIconPath,
+                                 const CTwString& strTabifyWith) override;
     bool RemoveDockPanel(QDockWidget* pDock) override;
     void SendToCommandLine(const CTwString& strText) override;
     QMainWindow* GetMainWindow() const override { return const_cast<HostMainWindow*>(this); }

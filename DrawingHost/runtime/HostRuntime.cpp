@@ -46,9 +46,9 @@ HostRuntime::HostRuntime(QObject* parent) : QObject(parent)
 
     if (auto* pApp = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
     {
-        connect(pApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-            m_editor->fireAppActivated(state == Qt::ApplicationActive);
-        });
+        connect(pApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state)
+                { m_editor->fireAppActivated(state == Qt::ApplicationActive); });
     }
 }
 

@@ -22,7 +22,8 @@ CTwKeywordArray HostUserIO::takeKeywords(int& iFlags)
     return keywords;
 }
 
-CTwString HostUserIO::ComposePrompt(const CTwString& strPrompt, const CTwKeywordArray& keywords) const
+CTwString HostUserIO::ComposePrompt(const CTwString& strPrompt,
+                                    const CTwKeywordArray& keywords) const
 {
     QString prompt = QString(strPrompt).trimmed();
     while (prompt.endsWith(QLatin1Char(':')))
@@ -37,8 +38,8 @@ CTwString HostUserIO::ComposePrompt(const CTwString& strPrompt, const CTwKeyword
     return prompt + QLatin1Char(':');
 }
 
-HostUserIO::Match HostUserIO::matchKeyword(const QString& strAnswer, const CTwKeywordArray& keywords,
-                                           CTwString& strGlobal)
+HostUserIO::Match HostUserIO::matchKeyword(const QString& strAnswer,
+                                           const CTwKeywordArray& keywords, CTwString& strGlobal)
 {
     const QString answer = strAnswer.trimmed();
     if (answer.isEmpty())
@@ -65,7 +66,8 @@ HostUserIO::Match HostUserIO::matchKeyword(const QString& strAnswer, const CTwKe
     return found > 1 ? Match::Ambiguous : Match::Unknown;
 }
 
-bool HostUserIO::keywordAnswer(const QString& strLine, const CTwKeywordArray& keywords, int& iStatus)
+bool HostUserIO::keywordAnswer(const QString& strLine, const CTwKeywordArray& keywords,
+                               int& iStatus)
 {
     CTwString global;
     switch (matchKeyword(strLine, keywords, global))
@@ -84,8 +86,8 @@ bool HostUserIO::keywordAnswer(const QString& strLine, const CTwKeywordArray& ke
     return false;
 }
 
-int HostUserIO::GetKeyword(const CTwString& strPrompt, const CTwKeywordArray& keywords, CTwString& strAnswer,
-                           int iFlags, int iDefault)
+int HostUserIO::GetKeyword(const CTwString& strPrompt, const CTwKeywordArray& keywords,
+                           CTwString& strAnswer, int iFlags, int iDefault)
 {
     takeKeywords(iFlags);
     for (;;)

@@ -21,9 +21,10 @@ public:
 
     void SetKeywords(int iFlags, const CTwKeywordArray& keywords) override;
     CTwString LastKeyword() const override { return m_lastKeyword; }
-    CTwString ComposePrompt(const CTwString& strPrompt, const CTwKeywordArray& keywords) const override;
-    int GetKeyword(const CTwString& strPrompt, const CTwKeywordArray& keywords, CTwString& strAnswer,
-                   int iFlags, int iDefault) override;
+    CTwString ComposePrompt(const CTwString& strPrompt,
+                            const CTwKeywordArray& keywords) const override;
+    int GetKeyword(const CTwString& strPrompt, const CTwKeywordArray& keywords,
+                   CTwString& strAnswer, int iFlags, int iDefault) override;
     int GetPoint(const CTwString& strPrompt, QPointF& point, int iFlags = 0) override;
     int GetInteger(const CTwString& strPrompt, int& iValue, int iFlags = 0) override;
     int GetString(const CTwString& strPrompt, CTwString& strValue) override;
@@ -38,7 +39,8 @@ public:
     };
     // The keyword an answer names: a local keyword, a global name, or a
     // prefix of exactly one local keyword, all ignoring case.
-    static Match matchKeyword(const QString& strAnswer, const CTwKeywordArray& keywords, CTwString& strGlobal);
+    static Match matchKeyword(const QString& strAnswer, const CTwKeywordArray& keywords,
+                              CTwString& strGlobal);
 
     // "x,y" with optional spaces; false for anything else.
     static bool parsePoint(const QString& strText, QPointF& point);

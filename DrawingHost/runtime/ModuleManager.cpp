@@ -75,16 +75,19 @@ bool ModuleManager::load(const QString& strPath)
         return false;
     }
     auto getVersion = reinterpret_cast<OdRxGetApiVersionFn>(::dlsym(handle, "odrxGetAPIVersion"));
-    auto create = reinterpret_cast<OdRxCreateModuleObjectFn>(::dlsym(handle, "odrxCreateModuleObject"));
+    auto create =
+        reinterpret_cast<OdRxCreateModuleObjectFn>(::dlsym(handle, "odrxCreateModuleObject"));
     if (!getVersion || !create)
     {
         ::dlclose(handle);
-        refuse(strPath, tr("it is not a module (odrxGetAPIVersion or odrxCreateModuleObject is missing)."));
+        refuse(strPath,
+               tr("it is not a module (odrxGetAPIVersion or odrxCreateModuleObject is missing)."));
         return false;
     }
 
     int major = 0, minor = 0, majorBuild = 0, minorBuild = 0;
-    if (!callGuarded(QStringLiteral("odrxGetAPIVersion"), [&] { getVersion(major, minor, majorBuild, minorBuild); }) ||
+    if (!callGuarded(QStringLiteral("odrxGetAPIVersion"),
+                     [&] { getVersion(major, minor, majorBuild, minorBuild); }) ||
         major != kOdApiVersionMajor || minor != kOdApiVersionMinor)
     {
         ::dlclose(handle);
@@ -114,7 +117,8 @@ bool ModuleManager::load(const QString& strPath)
     // the exception is undone by uninitApp (or by the clean-up) at unload.
     if (!callGuarded(QStringLiteral("initApp"), [&] { pModule->initApp(); }))
     {
-        m_runtime.commandLine().message(tr("Module %1 did not start cleanly.").arg(info.fileName()));
+        m_runtime.commandLine().message(
+            tr("Module %1 did not start cleanly.").arg(info.fileName()));
         return true;
     }
     m_runtime.commandLine().message(tr("Module %1 loaded.").arg(info.fileName()));
@@ -159,10 +163,11 @@ void ModuleManager::unloadAt(std::size_t i)
     if (HostMainWindow* pWindow = m_runtime.mainWindow())
         reactors += pWindow->purgeImage(base);
     if (!leftovers.isEmpty() || reactors > 0)
-        m_runtime.commandLine().message(tr("Module %1 left %2 command(s) and %3 reactor(s) or widget(s) behind; removed.")
-                                            .arg(name)
-                                            .arg(leftovers.size())
-                                            .arg(reactors));
+        m_runtime.commandLine().message(
+            tr("Module %1 left %2 command(s) and %3 reactor(s) or widget(s) behind; removed.")
+                .arg(name)
+                .arg(leftovers.size())
+                .arg(reactors));
 
     callGuarded(QStringLiteral("deleteModule"), [&] { loaded.module->deleteModule(); });
     ::dlclose(loaded.handle);

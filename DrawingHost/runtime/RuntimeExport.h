@@ -3,7 +3,7 @@
 #include <QtCore/qglobal.h>
 
 #if defined(DRAWINGHOST_RUNTIME_BUILD)
-#  define DH_RUNTIME_EXPORT Q_DECL_EXPORT
+#define DH_RUNTIME_EXPORT Q_DECL_EXPORT
 #else
-#  define DH_RUNTIME_EXPORT Q_DECL_IMPORT
+#define DH_RUNTIME_EXPORT Q_DECL_IMPORT
 #endif

@@ -7,7 +7,8 @@
 
 #include <QFile>
 
-ScriptRunner::ScriptRunner(HostRuntime& runtime, QObject* parent) : QObject(parent), m_runtime(runtime)
+ScriptRunner::ScriptRunner(HostRuntime& runtime, QObject* parent)
+    : QObject(parent), m_runtime(runtime)
 {
     connect(&runtime.processor(), &CommandProcessor::quiet, this, &ScriptRunner::onQuiet);
 }
@@ -34,7 +35,8 @@ bool ScriptRunner::load(const QString& strPath)
     QFile file(strPath);
     if (!file.open(QIODevice::ReadOnly))
     {
-        m_runtime.commandLine().message(tr("Cannot read script %1: %2").arg(strPath, file.errorString()));
+        m_runtime.commandLine().message(
+            tr("Cannot read script %1: %2").arg(strPath, file.errorString()));
         return false;
     }
     m_lines = parse(QString::fromUtf8(file.readAll()));

@@ -68,7 +68,8 @@ int SystemServices::ExecuteCommandList(int, const OdResBuf* pList)
     QStringList inputs;
     // Bounded so that a list that loops back on itself cannot hang the host.
     int guard = 10000;
-    for (OdResBufPtr rb = pList->next(); rb && rb->restype() != kRtNone && guard-- > 0; rb = rb->next())
+    for (OdResBufPtr rb = pList->next(); rb && rb->restype() != kRtNone && guard-- > 0;
+         rb = rb->next())
     {
         switch (rb->restype())
         {
@@ -94,7 +95,8 @@ OdResBufPtr SystemServices::EvaluateRequest(CTwExpressionParserData& parserData,
 {
     if (iRequestType != kRtString || strRequest.isEmpty())
         return OdResBuf::newRb(kTwError);
-    return m_runtime.processor().evaluate(strRequest, parserData.bAllowNested, parserData.bEchoCommand);
+    return m_runtime.processor().evaluate(strRequest, parserData.bAllowNested,
+                                          parserData.bEchoCommand);
 }
 
 bool HostHelp::Help(const CTwString&, int iTopicId, bool, QWidget* pParent, int)

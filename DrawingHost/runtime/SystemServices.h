@@ -37,7 +37,8 @@ class DH_RUNTIME_EXPORT HostHelp : public CTwHelp
 {
 public:
     explicit HostHelp(HostRuntime& runtime) : m_runtime(runtime) {}
-    bool Help(const CTwString& strHelpName, int iTopicId, bool bSearch, QWidget* pParent, int iFlags) override;
+    bool Help(const CTwString& strHelpName, int iTopicId, bool bSearch, QWidget* pParent,
+              int iFlags) override;
     // Topics asked for so far, oldest first.
     const QList<int>& requestedTopics() const { return m_topics; }
 

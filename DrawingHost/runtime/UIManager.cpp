@@ -83,10 +83,12 @@ HostMenu* UIManager::createMenu(const QString& strName, int iKind, QMenu* pMenu)
 
 void UIManager::destroyMenu(HostMenu* pMenu)
 {
-    auto it = std::find_if(m_menus.begin(), m_menus.end(), [&](const auto& m) { return m.get() == pMenu; });
+    auto it = std::find_if(m_menus.begin(), m_menus.end(),
+                           [&](const auto& m) { return m.get() == pMenu; });
     if (it == m_menus.end())
         return;
-    m_reactors.notify("OnMenuToBeDestroyed", [&](CTwUIReactor* r) { r->OnMenuToBeDestroyed(pMenu); });
+    m_reactors.notify("OnMenuToBeDestroyed",
+                      [&](CTwUIReactor* r) { r->OnMenuToBeDestroyed(pMenu); });
     if (QMenu* pQMenu = pMenu->qmenu())
         disconnect(pQMenu, nullptr, this, nullptr);
     m_menus.erase(it);
@@ -155,18 +157,21 @@ void UIManager::render(HostMenu* pMenu)
         const QString iconPath = pItem->GetIconPath(dark);
         if (!iconPath.isEmpty())
             pAction->setIcon(QIcon(iconPath));
-        const QString macro = pItem->GetAction() ? QString(pItem->GetAction()->GetCommand()) : QString();
+        const QString macro =
+            pItem->GetAction() ? QString(pItem->GetAction()->GetCommand()) : QString();
         pAction->setEnabled(!macro.isEmpty());
-        connect(pAction, &QAction::triggered, this, [this, pMenu, pItem, macro] {
-            // The menu may have been destroyed meanwhile; the item is ours and
-            // lives as long as the manager.
-            const bool known = std::any_of(m_menus.begin(), m_menus.end(),
-                                           [&](const auto& m) { return m.get() == pMenu; });
-            if (known)
-                m_reactors.notify("OnMenuItemTriggered",
-                                  [&](CTwUIReactor* r) { r->OnMenuItemTriggered(pMenu, pItem); });
-            emit macroRequested(macro);
-        });
+        connect(pAction, &QAction::triggered, this,
+                [this, pMenu, pItem, macro]
+                {
+                    // The menu may have been destroyed meanwhile; the item is ours and
+                    // lives as long as the manager.
+                    const bool known = std::any_of(m_menus.begin(), m_menus.end(),
+                                                   [&](const auto& m) { return m.get() == pMenu; });
+                    if (known)
+                        m_reactors.notify("OnMenuItemTriggered", [&](CTwUIReactor* r)
+                                          { r->OnMenuItemTriggered(pMenu, pItem); });
+                    emit macroRequested(macro);
+                });
     }
 }
 
@@ -187,7 +192,8 @@ bool UIManager::setCurrentWorkspace(const QString& strName)
             if (m_current != ws.get())
             {
                 m_current = ws.get();
-                m_reactors.notify("OnWorkspaceChanged", [&](CTwUIReactor* r) { r->OnWorkspaceChanged(m_current); });
+                m_reactors.notify("OnWorkspaceChanged",
+                                  [&](CTwUIReactor* r) { r->OnWorkspaceChanged(m_current); });
             }
             return true;
         }
@@ -206,7 +212,8 @@ void UIManager::setColorTheme(int iTheme)
 
 void UIManager::fireToolBarCreated(const QString& strName, QToolBar* pToolBar)
 {
-    m_reactors.notify("OnToolBarCreated", [&](CTwUIReactor* r) { r->OnToolBarCreated(strName, pToolBar); });
+    m_reactors.notify("OnToolBarCreated",
+                      [&](CTwUIReactor* r) { r->OnToolBarCreated(strName, pToolBar); });
 }
 
 void UIManager::fireToolBarToBeDestroyed(const QString& strName, QToolBar* pToolBar)
@@ -227,16 +234,19 @@ void UIManager::fireDockPanelRemoved(QDockWidget* pDock)
 
 void UIManager::fireCommandLineCreated(QWidget* pWidget)
 {
-    m_reactors.notify("OnCommandLineCreated", [&](CTwUIReactor* r) { r->OnCommandLineCreated(pWidget); });
+    m_reactors.notify("OnCommandLineCreated",
+                      [&](CTwUIReactor* r) { r->OnCommandLineCreated(pWidget); });
 }
 
 void UIManager::fireWidgetCreated(const QString& strName, QWidget* pWidget)
 {
-    m_reactors.notify("OnWidgetCreated", [&](CTwUIReactor* r) {
-        // Each reactor gets its own copy of the pointer to change.
-        QWidget* pCopy = pWidget;
-        r->OnWidgetCreated(strName, pCopy);
-    });
+    m_reactors.notify("OnWidgetCreated",
+                      [&](CTwUIReactor* r)
+                      {
+                          // Each reactor gets its own copy of the pointer to change.
+                          QWidget* pCopy = pWidget;
+                          r->OnWidgetCreated(strName, pCopy);
+                      });
 }
 
 int UIManager::purgeImage(const void* pImageBase)

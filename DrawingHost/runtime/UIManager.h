@@ -52,7 +52,10 @@ private:
 class DH_RUNTIME_EXPORT HostMenu : public CTwMenu
 {
 public:
-    HostMenu(const QString& strName, int iKind, QMenu* pMenu) : m_name(strName), m_kind(iKind), m_menu(pMenu) {}
+    HostMenu(const QString& strName, int iKind, QMenu* pMenu)
+        : m_name(strName), m_kind(iKind), m_menu(pMenu)
+    {
+    }
     CTwString GetName() const override { return m_name; }
     int GetKind() const override { return m_kind; }
     CTwMenuItems& GetItems() override { return m_items; }

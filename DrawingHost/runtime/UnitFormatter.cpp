@@ -56,8 +56,9 @@ QString degreesMinutesSeconds(double dDegrees, int iPrecision)
         const long long seconds = wholeSeconds % 60;
         QString secondsText = QString::number(seconds);
         if (decimals > 0)
-            secondsText += QLatin1Char('.') + QStringLiteral("%1").arg(static_cast<long long>(fraction), decimals, 10,
-                                                                        QLatin1Char('0'));
+            secondsText +=
+                QLatin1Char('.') + QStringLiteral("%1").arg(static_cast<long long>(fraction),
+                                                            decimals, 10, QLatin1Char('0'));
         text = QStringLiteral("%1d%2'%3\"").arg(degrees).arg(minutes).arg(secondsText);
     }
     return negative && text != QLatin1String("0d") ? QLatin1Char('-') + text : text;
@@ -73,7 +74,8 @@ QString bearing(double dRadians, int iPrecision)
     // Compass angle clockwise from north.
     double compass = std::fmod(450.0 - degrees, 360.0);
     const bool north = compass <= 90.0 || compass >= 270.0;
-    double fromAxis = north ? (compass <= 90.0 ? compass : 360.0 - compass) : std::fabs(180.0 - compass);
+    double fromAxis =
+        north ? (compass <= 90.0 ? compass : 360.0 - compass) : std::fabs(180.0 - compass);
     const bool east = compass > 0.0 && compass < 180.0;
     const bool west = compass > 180.0 && compass < 360.0;
     if (fromAxis == 0.0)
@@ -95,7 +97,8 @@ const OdDbDatabase* activeDatabase()
 }
 } // namespace
 
-QString UnitFormatter::formatAngle(double dRadians, int iUnit, int iPrecision, bool bDropZeros, bool bAngle)
+QString UnitFormatter::formatAngle(double dRadians, int iUnit, int iPrecision, bool bDropZeros,
+                                   bool bAngle)
 {
     if (!std::isfinite(dRadians))
         return QString::number(dRadians);
@@ -122,7 +125,8 @@ QString UnitFormatter::formatDistance(double dValue, int iPrecision)
     return fixed(dValue, std::clamp(iPrecision, 0, kMaxPrecision), false);
 }
 
-CTwString UnitFormatter::AngleToText(double dRadians, int iUnit, int iPrecision, int iZeros, bool bAngle) const
+CTwString UnitFormatter::AngleToText(double dRadians, int iUnit, int iPrecision, int iZeros,
+                                     bool bAngle) const
 {
     const OdDbDatabase* pDb = activeDatabase();
     if (iUnit < 0)

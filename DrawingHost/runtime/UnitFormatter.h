@@ -23,6 +23,7 @@ public:
 
     // The same with every setting given: what AngleToText does once it has
     // resolved the drawing's settings.
-    static QString formatAngle(double dRadians, int iUnit, int iPrecision, bool bDropZeros, bool bAngle);
+    static QString formatAngle(double dRadians, int iUnit, int iPrecision, bool bDropZeros,
+                               bool bAngle);
     static QString formatDistance(double dValue, int iPrecision);
 };

@@ -10,7 +10,10 @@ namespace
 const QString kCancelToken = QStringLiteral("^C");
 }
 
-UserInput::UserInput(CommandLine& commandLine, QObject* parent) : QObject(parent), m_commandLine(commandLine) {}
+UserInput::UserInput(CommandLine& commandLine, QObject* parent)
+    : QObject(parent), m_commandLine(commandLine)
+{
+}
 
 void UserInput::enqueue(const QStringList& lines)
 {

@@ -8,7 +8,9 @@
 //                        exist (after the modules named at start-up loaded)
 //   mainUiToBeDestroyed  the main window is about to go; docks still exist
 //   appActivated/...     the application gained or lost the focus
-class CTwEditorReactor : public OdEditorReactor, public OdEdCommandStackReactor, public OdEdLispEngineReactor
+class CTwEditorReactor : public OdEditorReactor,
+                         public OdEdCommandStackReactor,
+                         public OdEdLispEngineReactor
 {
 public:
     virtual void mainUiCreated() {}

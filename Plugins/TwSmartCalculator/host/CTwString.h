@@ -13,10 +13,7 @@ class CTwString
 public:
     CTwString() = default;
     CTwString(const QString& str) : m_str(str) {}
-    CTwString(const OdString& str)
-        : m_str(QString::fromUtf16(str.c_str(), str.getLength()))
-    {
-    }
+    CTwString(const OdString& str) : m_str(QString::fromUtf16(str.c_str(), str.getLength())) {}
     CTwString(const char16_t* psz) : m_str(QString::fromUtf16(psz)) {}
 
     // Narrow text in the local 8-bit encoding.
@@ -51,8 +48,14 @@ public:
     {
         return CTwString(a.m_str + b.m_str);
     }
-    friend CTwString operator+(const CTwString& a, const QString& b) { return CTwString(a.m_str + b); }
-    friend CTwString operator+(const QString& a, const CTwString& b) { return CTwString(a + b.m_str); }
+    friend CTwString operator+(const CTwString& a, const QString& b)
+    {
+        return CTwString(a.m_str + b);
+    }
+    friend CTwString operator+(const QString& a, const CTwString& b)
+    {
+        return CTwString(a + b.m_str);
+    }
     friend CTwString operator+(const CTwString& a, const char16_t* b) { return a + CTwString(b); }
 
     friend bool operator==(const CTwString& a, const CTwString& b) { return a.m_str == b.m_str; }

@@ -76,7 +76,10 @@ public:
     // loop and no other command runs; strings after the name are its first
     // input lines. kTwNormal when queued, kTwError for a list without a name.
     virtual int ExecuteCommandList(int iFlags, const OdResBuf* pList) = 0;
-    int ExecuteCommandList(int iFlags, const OdResBufPtr& pList) { return ExecuteCommandList(iFlags, pList.get()); }
+    int ExecuteCommandList(int iFlags, const OdResBufPtr& pList)
+    {
+        return ExecuteCommandList(iFlags, pList.get());
+    }
 
     // Runs the command named by strRequest now, nested, and returns a buffer
     // whose restype is its status: kTwNormal, kTwCancel or kTwError.

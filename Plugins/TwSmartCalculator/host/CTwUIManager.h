@@ -104,6 +104,6 @@ public:
     // Actions and items are owned by the host and live as long as it does.
     virtual int NewActionId() = 0;
     virtual CTwAction* CreateAction(int iId, int iFlags) = 0;
-    virtual CTwMenuItem* CreateMenuItem(int iFlags, const CTwString& strText, const CTwString& strId,
-                                        const CTwString& strCommand) = 0;
+    virtual CTwMenuItem* CreateMenuItem(int iFlags, const CTwString& strText,
+                                        const CTwString& strId, const CTwString& strCommand) = 0;
 };

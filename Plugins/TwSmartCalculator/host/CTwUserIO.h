@@ -44,8 +44,8 @@ public:
     //               only name directions) print it in decimal degrees; false:
     //               a direction counterclockwise from east, printed as a
     //               bearing such as N 45d0'0" E
-    virtual CTwString AngleToText(double dRadians, int iUnit = -1, int iPrecision = -1, int iZeros = -1,
-                                  bool bAngle = true) const = 0;
+    virtual CTwString AngleToText(double dRadians, int iUnit = -1, int iPrecision = -1,
+                                  int iZeros = -1, bool bAngle = true) const = 0;
     // A length with iPrecision decimals (-1 the drawing's).
     virtual CTwString DistanceToText(double dValue, int iPrecision = -1) const = 0;
 };
@@ -71,7 +71,8 @@ public:
     virtual void SetKeywords(int iFlags, const CTwKeywordArray& keywords) = 0;
     virtual CTwString LastKeyword() const = 0;
     // "Prompt [Local1/Local2]:"
-    virtual CTwString ComposePrompt(const CTwString& strPrompt, const CTwKeywordArray& keywords) const = 0;
+    virtual CTwString ComposePrompt(const CTwString& strPrompt,
+                                    const CTwKeywordArray& keywords) const = 0;
     // Accepts a local keyword, a global name, or an unambiguous prefix of a
     // local keyword, ignoring case. strAnswer is the keyword's global name.
     // iDefault: 1-based index of the keyword that an empty answer picks

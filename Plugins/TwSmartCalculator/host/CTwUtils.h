@@ -13,6 +13,6 @@ public:
     static QIcon GetIcon(int iIconId, int iSize = 16, bool bDisabled = false);
     // A named icon below root: root/<light|dark>/subfolder/name, chosen by
     // the colour theme. iWindowType is reserved.
-    static QIcon loadIcon(const QString& strName, const QString& strSubfolder, const QString& strRoot,
-                          int iWindowType);
+    static QIcon loadIcon(const QString& strName, const QString& strSubfolder,
+                          const QString& strRoot, int iWindowType);
 };

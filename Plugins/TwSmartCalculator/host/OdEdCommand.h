@@ -43,7 +43,8 @@ public:
 
     virtual void addCommand(OdEdCommand* pCmd) = 0;
     // An empty group searches every group.
-    virtual OdEdCommandPtr lookupCmd(const OdString& cmdName, int nLookupFlags = kGlobalNames | kLocalNames,
+    virtual OdEdCommandPtr lookupCmd(const OdString& cmdName,
+                                     int nLookupFlags = kGlobalNames | kLocalNames,
                                      const OdString& groupName = OdString::kEmpty) const = 0;
     virtual void removeCmd(OdEdCommand* pCmd) = 0;
     virtual void removeCmd(const OdString& groupName, const OdString& globalName) = 0;

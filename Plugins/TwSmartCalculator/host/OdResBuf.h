@@ -9,7 +9,7 @@ using OdResBufPtr = OdSmartPtr<OdResBuf>;
 // Type codes of a result buffer.
 enum OdResBufType : int
 {
-    kRtNone = 5000,   // end of a list
+    kRtNone = 5000, // end of a list
     kRtDouble = 5001,
     kRtInt32 = 5003,
     kRtString = 5005,
@@ -20,7 +20,7 @@ enum OdResBufType : int
 enum TwStatus : int
 {
     kTwNormal = 5100,
-    kTwNone = 5000,     // empty answer where one is allowed
+    kTwNone = 5000, // empty answer where one is allowed
     kTwError = -5001,
     kTwCancel = -5002,
     kTwKeyword = -5005, // a keyword answered a prompt for something else

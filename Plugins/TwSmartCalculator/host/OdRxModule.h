@@ -9,9 +9,9 @@
 #include <typeinfo>
 
 #ifdef _WIN32
-#  include <windows.h>
+#include <windows.h>
 #else
-#  include <dlfcn.h>
+#include <dlfcn.h>
 #endif
 
 // The module protocol. A module library exports two functions:

@@ -7,11 +7,11 @@
 #include <QtCore/qglobal.h>
 
 #ifndef TW_HOST_API
-#  if defined(DRAWINGHOST_RUNTIME_BUILD)
-#    define TW_HOST_API Q_DECL_EXPORT
-#  else
-#    define TW_HOST_API Q_DECL_IMPORT
-#  endif
+#if defined(DRAWINGHOST_RUNTIME_BUILD)
+#define TW_HOST_API Q_DECL_EXPORT
+#else
+#define TW_HOST_API Q_DECL_IMPORT
+#endif
 #endif
 
 #include <cstdint>

@@ -1,0 +1,274 @@
+// The main window as modules use it: the UI notifications while it is built,
+// menus and their populate notification, docks, the toggle button, the
+// command line, theme and help.
+
+#include "HostTestSupport.h"
+
+#include <HostMainWindow.h>
+#include <SystemServices.h>
+#include <UIManager.h>
+#include <ui/CommandLineWidget.h>
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+class TestHostMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buildingRaisesUiNotifications();
+    void menuPopulate_data();
+    void menuPopulate();
+    void menuItemRunsItsCommand();
+    void docks();
+    void toggleButton();
+    void sendToCommandLine();
+    void themeAndIcons();
+    void help();
+};
+
+void TestHostMainWindow::buildingRaisesUiNotifications()
+{
+    OdStaticRxObject<RecordingReactor> reactor;
+    HostRuntime runtime;
+    reactor.registerAll();
+    HostMainWindow* pWindow = runtime.createMainUi();
+    const QStringList& e = reactor.events;
+    QVERIFY(e.contains("menuCreated:ID_MnView"));
+    QVERIFY(e.contains("menuCreated:ID_PmDrawing"));
+    QCOMPARE(e.indexOf("toolBar:Standard") + 1, e.indexOf("widget:TwQuickCalcCommandToggleButton"));
+    QCOMPARE(reactor.lastWidget, static_cast<QWidget*>(pWindow->toggleButton()));
+    QVERIFY(e.indexOf("commandLineCreated") < e.indexOf("StartPageCreated"));
+    // Everything else is in place when the editor reactors hear of it.
+    QCOMPARE(e.last(), QString("mainUiCreated"));
+    QVERIFY(e.contains("workspaceCreated"));
+
+    reactor.events.clear();
+    runtime.destroyMainUi();
+    QCOMPARE(reactor.events.first(), QString("mainUiToBeDestroyed"));
+    QVERIFY(!GetTwSystemServices()->GetMainFrame());
+}
+
+void TestHostMainWindow::menuPopulate_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("anchored");
+
+    QTest::newRow("the View menu is a menu-bar menu") << "ID_MnView" << 0 << false;
+    QTest::newRow("the drawing's right-click menu is kind 2 and holds PMI_SMARTSELECT")
+        << "ID_PmDrawing" << 2 << true;
+}
+
+void TestHostMainWindow::menuPopulate()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, kind);
+    QFETCH(bool, anchored);
+
+    OdStaticRxObject<RecordingReactor> reactor;
+    HostRuntime runtime;
+    reactor.registerAll();
+    HostMainWindow* pWindow = runtime.createMainUi();
+    int seenKind = -1;
+    CTwMenuItem* pEntry = nullptr;
+    // What a module does: add its entry once, then refresh its text.
+    reactor.onPopulate = [&](CTwMenu* pMenu)
+    {
+        if (QString(pMenu->GetName()).compare(menu, Qt::CaseInsensitive) != 0)
+            return;
+        seenKind = pMenu->GetKind();
+        CTwMenuItems& items = pMenu->GetItems();
+        CTwUIManager* pUi = GetTwSystemServices()->GetUIManager();
+        if (!items.contains(pEntry))
+        {
+            pEntry = pUi->CreateMenuItem(0, u"", u"", u"");
+            pEntry->SetId(u"Id_Probe");
+            CTwAction* pAction = pUi->CreateAction(pUi->NewActionId(), 0);
+            pAction->SetCommand(u"_STARTPAGE");
+            pEntry->SetAction(pAction);
+            pEntry->SetLightIcon(u":/images/svg_icons/light/smart_calc/smart_calc_32.svg",
+                                 u"ID_SMARTCALC");
+            pEntry->SetDarkIcon(u":/images/svg_icons/dark/smart_calc/smart_calc_32.svg",
+                                u"ID_SMARTCALC");
+            qsizetype at = items.size();
+            for (qsizetype i = 0; i < items.size(); ++i)
+            {
+                if (items[i]->GetId().equalNoCase(u"PMI_SMARTSELECT"))
+                    at = i;
+            }
+            QCOMPARE(at < items.size(), anchored);
+            items.insert(at, pEntry);
+        }
+        pEntry->SetText(QStringLiteral("!.Probe"));
+    };
+
+    QMenu* pQMenu = pWindow->findChild<QMenu*>(menu);
+    QVERIFY(pQMenu);
+    for (int round = 0; round < 2; ++round)
+    {
+        if (kind == 2)
+            pWindow->showDrawingMenu(QPoint(10, 10));
+        else
+            emit pQMenu->aboutToShow();
+        QCOMPARE(seenKind, kind);
+        const QList<QAction*> actions = pQMenu->actions();
+        QList<QAction*> probes;
+        for (QAction* pAction : actions)
+        {
+            if (pAction->text() == "Probe")
+                probes << pAction;
+        }
+        QCOMPARE(probes.size(), 1);
+        QVERIFY(probes[0]->isChecked());
+        QVERIFY(!probes[0]->icon().isNull());
+        if (anchored)
+            QCOMPARE(actions.at(actions.indexOf(probes[0]) + 1)->objectName(),
+                     QString("PMI_SMARTSELECT"));
+        else
+            QCOMPARE(actions.last(), probes[0]);
+        pQMenu->hide();
+    }
+}
+
+void TestHostMainWindow::menuItemRunsItsCommand()
+{
+    HostRuntime runtime;
+    HostMainWindow* pWindow = runtime.createMainUi();
+    runtime.newDrawing();
+    QMenu* pFile = pWindow->findChild<QMenu*>("ID_MnFile");
+    emit pFile->aboutToShow();
+    QAction* pStart = pFile->findChild<QAction*>("ID_StartPage");
+    QVERIFY(pStart);
+    pStart->trigger();
+    // Menu commands are queued like typed ones.
+    QVERIFY(runtime.documents().HasActiveDocument());
+    QTRY_VERIFY(!runtime.documents().HasActiveDocument());
+    QCOMPARE(pWindow->tabs()->currentIndex(), 0);
+}
+
+void TestHostMainWindow::docks()
+{
+    OdStaticRxObject<RecordingReactor> reactor;
+    HostRuntime runtime;
+    reactor.registerAll();
+    runtime.createMainUi()->show();
+    CTwMainFrame* pFrame = GetTwSystemServices()->GetMainFrame();
+    QVERIFY(pFrame);
+
+    auto* pPanel = new QLabel("panel");
+    QDockWidget* pDock = pFrame->CreateDockPanel(
+        pPanel, 2, 3, u"Smart Calculator", u"Smart Calculator", 362, 415, -1, -1, -1, -1, false,
+        false, true, u":/images/svg_icons/light/smart_calc/smart_calc_32.svg", u"");
+    QVERIFY(pDock);
+    QMainWindow* pMain = pFrame->GetMainWindow();
+    QCOMPARE(pMain->dockWidgetArea(pDock), Qt::RightDockWidgetArea);
+    QCOMPARE(pDock->allowedAreas(), Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    QCOMPARE(pDock->objectName(), QString("Smart Calculator"));
+    QCOMPARE(pDock->widget(), static_cast<QWidget*>(pPanel));
+    QVERIFY(pDock->features() & QDockWidget::DockWidgetClosable);
+    QVERIFY(!pDock->isVisible());
+    QVERIFY(pDock->minimumWidth() >= 362);
+    pDock->show();
+    QVERIFY(pDock->isVisible());
+
+    // A second dock asked to share tabs with the first.
+    QDockWidget* pSecond =
+        pFrame->CreateDockPanel(new QLabel("second"), 2, 3, u"Second", u"Second", 0, 0, -1, -1, -1,
+                                -1, false, true, true, u"", u"Smart Calculator");
+    QCOMPARE(pMain->tabifiedDockWidgets(pDock), QList<QDockWidget*>{pSecond});
+
+    QDockWidget foreign;
+    QVERIFY(!pFrame->RemoveDockPanel(&foreign));
+    QVERIFY(pFrame->RemoveDockPanel(pDock));
+    QVERIFY(!pFrame->RemoveDockPanel(pDock));
+    delete pDock;
+    QCOMPARE(reactor.events.count("dockCreated"), 2);
+    QCOMPARE(reactor.events.count("dockRemoved"), 1);
+}
+
+void TestHostMainWindow::toggleButton()
+{
+    int runs = 0;
+    OdStaticRxObject<TestCommand> calculator(u"_SMARTCALCULATOR", u"SMARTCALCULATOR",
+                                             [&](OdEdCommandContext*)
+                                             {
+                                                 ++runs;
+                                                 return kTwNormal;
+                                             });
+    HostRuntime runtime;
+    QToolButton* pButton =
+        runtime.createMainUi()->findChild<QToolButton*>("TwQuickCalcCommandToggleButton");
+    QVERIFY(pButton && pButton->isCheckable());
+
+    // Without the calculator the button says so and does not stay checked.
+    pButton->click();
+    QVERIFY(!pButton->isChecked());
+    QVERIFY(runtime.commandLine().messages().last().contains("not loaded"));
+
+    odedRegCmds()->addCommand(&calculator);
+    pButton->click();
+    QCOMPARE(runs, 0);
+    QTRY_COMPARE(runs, 1);
+}
+
+void TestHostMainWindow::sendToCommandLine()
+{
+    HostRuntime runtime;
+    HostMainWindow* pWindow = runtime.createMainUi();
+    GetTwSystemServices()->GetMainFrame()->SendToCommandLine(u"12.5");
+    QCOMPARE(pWindow->commandLineWidget()->inputText(), QString("12.5"));
+    // Placed, not entered: nothing ran and nothing was queued.
+    QVERIFY(runtime.processor().isQuiet());
+    QCOMPARE(GetTwSystemServices()->GetMainFrame()->GetMainWindow(),
+             static_cast<QMainWindow*>(pWindow));
+}
+
+void TestHostMainWindow::themeAndIcons()
+{
+    OdStaticRxObject<RecordingReactor> reactor;
+    HostRuntime runtime;
+    reactor.registerAll();
+    runtime.createMainUi();
+    QVERIFY(GetTwSystemServices()->GetColorTheme() < 2);
+    const QIcon lightHelp = CTwUtils::GetIcon(24, 16, false);
+    QVERIFY(!lightHelp.isNull());
+    QVERIFY(!CTwUtils::GetIcon(2).isNull());
+    QVERIFY(!CTwUtils::GetIcon(180).isNull());
+    QVERIFY(CTwUtils::GetIcon(99999).isNull());
+    QVERIFY(!CTwUtils::loadIcon("Angle_Icon", "", ":/images", 1).isNull());
+    QVERIFY(!CTwUtils::loadIcon("copy", "command/", ":/images", 1).isNull());
+    QVERIFY(
+        !CTwUtils::loadIcon("convert-block", "custom_block/block_editor/", ":/images", 1).isNull());
+
+    runtime.input().enqueue({"THEME", "d"});
+    QTRY_VERIFY(runtime.processor().isQuiet());
+    QCOMPARE(GetTwSystemServices()->GetColorTheme(), 2);
+    QVERIFY(reactor.events.contains("theme:2"));
+    QVERIFY(!CTwUtils::GetIcon(24).isNull());
+
+    runtime.input().enqueue({"WORKSPACE", "Drafting"});
+    QTRY_VERIFY(runtime.processor().isQuiet());
+    QCOMPARE(QString(GetTwSystemServices()->GetUIManager()->GetCurrentWorkspace()->GetName()),
+             QString("Drafting"));
+    QVERIFY(reactor.events.contains("workspace:Drafting"));
+}
+
+void TestHostMainWindow::help()
+{
+    HostRuntime runtime;
+    runtime.createMainUi();
+    CTwHelp* pHelp = GetTwHelp();
+    QVERIFY(pHelp);
+    QVERIFY(pHelp->Help(GetTwSystemServices()->GetHelpName(), 3108, false, nullptr, 16));
+    QCOMPARE(runtime.help().requestedTopics(), QList<int>{3108});
+}
+
+QTEST_MAIN(TestHostMainWindow)
+#include "tst_hostmainwindow.moc"
