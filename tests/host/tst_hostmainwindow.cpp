@@ -8,13 +8,16 @@
 #include <SystemServices.h>
 #include <UIManager.h>
 #include <ui/CommandLineWidget.h>
+#include <ui/DrawingView.h>
 
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 class TestHostMainWindow : public QObject
@@ -29,6 +32,8 @@ private slots:
     void docks();
     void toggleButton();
     void sendToCommandLine();
+    void userAnswersInTheWindow_data();
+    void userAnswersInTheWindow();
     void themeAndIcons();
     void help();
 };
@@ -228,6 +233,59 @@ void TestHostMainWindow::sendToCommandLine()
     QVERIFY(runtime.processor().isQuiet());
     QCOMPARE(GetTwSystemServices()->GetMainFrame()->GetMainWindow(),
              static_cast<QMainWindow*>(pWindow));
+}
+
+void TestHostMainWindow::userAnswersInTheWindow_data()
+{
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<double>("distance");
+
+    QTest::newRow("clicks in the drawing view pick the points") << "click" << 5100 << 10.0;
+    QTest::newRow("a point typed on the command line answers too") << "type" << 5100 << 5.0;
+    QTest::newRow("Escape on the command line cancels") << "escape" << -5002 << 0.0;
+}
+
+void TestHostMainWindow::userAnswersInTheWindow()
+{
+    QFETCH(QString, second);
+    QFETCH(int, status);
+    QFETCH(double, distance);
+
+    HostRuntime runtime;
+    HostMainWindow* pWindow = runtime.createMainUi();
+    HostDocument* pDoc = runtime.openSampleDrawing();
+    runtime.input().setInteractive(true);
+    pWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pWindow));
+    DrawingView* pView = pWindow->drawingView(pDoc);
+    QLineEdit* pInput = pWindow->commandLineWidget()->findChild<QLineEdit*>("commandInput");
+    QVERIFY(pView && pInput);
+
+    // The sample drawing has vertices at (0,0) and (10,0); clicks snap to them.
+    auto click = [&](QPointF drawingPoint)
+    { QTest::mouseClick(pView, Qt::LeftButton, {}, pView->toView(drawingPoint).toPoint()); };
+    QTimer::singleShot(0, pWindow,
+                       [&]
+                       {
+                           QVERIFY(runtime.input().isWaitingForPoint());
+                           click(QPointF(0, 0));
+                           QTimer::singleShot(0, pWindow,
+                                              [&]
+                                              {
+                                                  if (second == "click")
+                                                      click(QPointF(10, 0));
+                                                  else if (second == "type")
+                                                  {
+                                                      QTest::keyClicks(pInput, "3,4");
+                                                      QTest::keyClick(pInput, Qt::Key_Return);
+                                                  }
+                                                  else
+                                                      QTest::keyClick(pInput, Qt::Key_Escape);
+                                              });
+                       });
+    QCOMPARE(runtime.processor().runLine("GETDISTANCE"), status);
+    QCOMPARE(ACTIVE_DOCUMENT()->GetDatabase()->getLastDistance(), distance);
 }
 
 void TestHostMainWindow::themeAndIcons()
