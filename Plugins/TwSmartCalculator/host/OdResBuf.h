@@ -48,4 +48,5 @@ public:
     virtual OdResBufPtr last() const = 0;
     // Replaces the successor; returns the new successor.
     virtual OdResBufPtr setNext(OdResBuf* pNext) = 0;
+    OdResBufPtr setNext(const OdResBufPtr& pNext) { return setNext(pNext.get()); }
 };
