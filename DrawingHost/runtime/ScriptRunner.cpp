@@ -15,7 +15,11 @@ ScriptRunner::ScriptRunner(HostRuntime& runtime, QObject* parent)
 
 QStringList ScriptRunner::parse(const QString& strText)
 {
-    QStringList lines = strText.split(QLatin1Char('\n'));
+    QString text = strText;
+    // Editors on some systems start UTF-8 files with a byte order mark.
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    QStringList lines = text.split(QLatin1Char('\n'));
     // The newline that ends the last line does not start another one.
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
