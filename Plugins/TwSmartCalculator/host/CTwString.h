@@ -15,6 +15,7 @@ public:
     CTwString(const QString& str) : m_str(str) {}
     CTwString(const OdString& str) : m_str(QString::fromUtf16(str.c_str(), str.getLength())) {}
     CTwString(const char16_t* psz) : m_str(QString::fromUtf16(psz)) {}
+    CTwString(const char* pszUtf8) : m_str(QString::fromUtf8(pszUtf8)) {}
 
     // Narrow text in the local 8-bit encoding.
     static CTwString from_ansi_str(const std::string& str)
@@ -65,6 +66,8 @@ public:
     friend bool operator!=(const CTwString& a, const QString& b) { return a.m_str != b; }
     friend bool operator!=(const QString& a, const CTwString& b) { return a != b.m_str; }
     friend bool operator==(const CTwString& a, const char16_t* b) { return a == CTwString(b); }
+    friend bool operator==(const CTwString& a, const char* b) { return a == CTwString(b); }
+    friend bool operator!=(const CTwString& a, const char* b) { return !(a == b); }
     friend bool operator<(const CTwString& a, const CTwString& b) { return a.m_str < b.m_str; }
 
 private:

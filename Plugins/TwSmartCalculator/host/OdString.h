@@ -11,6 +11,12 @@ public:
     OdString() = default;
     OdString(const char16_t* psz) : m_str(psz ? psz : u"") {}
     OdString(std::u16string str) : m_str(std::move(str)) {}
+    // ASCII text (command and group names); other bytes are taken as Latin-1.
+    OdString(const char* psz)
+    {
+        for (; psz && *psz; ++psz)
+            m_str.push_back(char16_t(static_cast<unsigned char>(*psz)));
+    }
 
     const char16_t* c_str() const { return m_str.c_str(); }
     const std::u16string& str() const { return m_str; }
