@@ -1,6 +1,7 @@
 #include "ExpressionRunner.h"
 
 #include "TMyTinyExpr.h"
+#include "TMyUtf8.h"
 #include "TextCodec.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ std::string ExpressionRunner::Run(std::string_view strLine)
         MyTools::TMyTinyExpr expr;
         std::u16string strResult;
         expr.GetResult(std::move(strExpr), strResult, m_accuracy);
-        return Utf16ToUtf8(strResult);
+        return MyTools::Utf16ToUtf8(strResult);
     }
     catch (int iCode)
     {

@@ -22,32 +22,6 @@ void AppendCodePoint(std::u16string& strOut, char32_t codePoint)
     strOut.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
 }
 
-void AppendUtf8(std::string& strOut, char32_t codePoint)
-{
-    if (codePoint < 0x80)
-    {
-        strOut.push_back(static_cast<char>(codePoint));
-    }
-    else if (codePoint < 0x800)
-    {
-        strOut.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-        strOut.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
-    else if (codePoint < 0x10000)
-    {
-        strOut.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-        strOut.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        strOut.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
-    else
-    {
-        strOut.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
-        strOut.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
-        strOut.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        strOut.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
-}
-
 } // namespace
 
 std::u16string Utf8ToUtf16(std::string_view strUtf8)
@@ -124,33 +98,6 @@ std::u16string Utf8ToUtf16(std::string_view strUtf8)
         else
             strOut.push_back(kReplacement);
         i = next;
-    }
-    return strOut;
-}
-
-std::string Utf16ToUtf8(std::u16string_view strUtf16)
-{
-    std::string strOut;
-    strOut.reserve(strUtf16.size());
-    for (std::size_t i = 0; i < strUtf16.size(); ++i)
-    {
-        const char16_t unit = strUtf16[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < strUtf16.size() &&
-            strUtf16[i + 1] >= 0xDC00 && strUtf16[i + 1] <= 0xDFFF)
-        {
-            const char32_t codePoint = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
-                                       (static_cast<char32_t>(strUtf16[i + 1]) - 0xDC00);
-            AppendUtf8(strOut, codePoint);
-            ++i;
-        }
-        else if (unit >= 0xD800 && unit <= 0xDFFF)
-        {
-            AppendUtf8(strOut, kReplacement);
-        }
-        else
-        {
-            AppendUtf8(strOut, unit);
-        }
     }
     return strOut;
 }

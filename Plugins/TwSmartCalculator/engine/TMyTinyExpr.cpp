@@ -2,6 +2,7 @@
 
 #include "TMyFunctions.h"
 #include "TMyNumberText.h"
+#include "TMyUtf8.h"
 
 #include <algorithm>
 #include <cfenv>
@@ -65,51 +66,6 @@ template <typename Rule> void InsertStars(std::u16string& text, std::size_t rese
     }
     text.swap(out);
 }
-
-// Converts UTF-16 to UTF-8. A lone surrogate becomes U+FFFD: the tokenizer
-// refuses every non-ASCII byte anyway, so it only has to stay non-ASCII.
-std::string ToUtf8(const std::u16string& text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-    {
-        char32_t c = text[i];
-        if (c < 0x80)
-        {
-            out.push_back(static_cast<char>(c));
-            continue;
-        }
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF)
-        {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        }
-        else if (c >= 0xD800 && c <= 0xDFFF)
-        {
-            c = 0xFFFD;
-        }
-        if (c < 0x800)
-        {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        }
-        else if (c < 0x10000)
-        {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        }
-        else
-        {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        }
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-    return out;
-}
-
 
 // Masks every floating-point trap and clears the flags for the duration of a
 // fold, then gives the host back exactly the environment it had: the engine
@@ -530,7 +486,7 @@ void TMyTinyExpr::GetResult(std::u16string strExpr, std::u16string& strResult, i
     InsertBracketMultiplication(strExpr, brackets);
     InsertConstantMultiplication(strExpr);
 
-    TMyExprTree tree = CompileTerminated(ToUtf8(strExpr));
+    TMyExprTree tree = CompileTerminated(Utf16ToUtf8(strExpr));
     Fold(tree);
     const double value = Evaluate(tree);
 
