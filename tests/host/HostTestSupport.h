@@ -30,9 +30,7 @@ protected:
     int RunCommand(OdEdCommandContext* pCtx) override { return m_body ? m_body(pCtx) : kTwNormal; }
 
 private:
-    OdString m_global;
-    OdString m_local;
-    OdString m_group;
+    OdString m_global, m_local, m_group;
     std::function<int(OdEdCommandContext*)> m_body;
 };
 
@@ -41,6 +39,7 @@ inline QString qstr(const OdString& str)
     return QString::fromStdU16String(str.str());
 }
 
+// Each notification is written as "what" or "what:whom".
 class RecordingReactor : public CTwEditorReactor,
                          public CTwUIReactor,
                          public CTwDocumentManagerReactor,
@@ -48,52 +47,28 @@ class RecordingReactor : public CTwEditorReactor,
 {
 public:
     QStringList events;
-    std::function<void(CTwMenu*)> onPopulate;
+    std::function<void(CTwMenu*)> onPopulate = [](CTwMenu*) {};
 
-    void commandWillStart(OdEdCommand* pCmd, OdEdCommandContext*) override
+    void commandWillStart(OdEdCommand* c, OdEdCommandContext*) override { add("willStart", c); }
+    void commandEnded(OdEdCommand* c, OdEdCommandContext*) override { add("ended", c); }
+    void commandCancelled(OdEdCommand* c, OdEdCommandContext*) override { add("cancelled", c); }
+    void commandFailed(OdEdCommand* c, OdEdCommandContext*) override { add("failed", c); }
+    void unknownCommand(const OdString& n, OdEdCommandContext*) override
     {
-        add("willStart", pCmd);
+        add("unknown", qstr(n));
     }
-    void commandEnded(OdEdCommand* pCmd, OdEdCommandContext*) override { add("ended", pCmd); }
-    void commandCancelled(OdEdCommand* pCmd, OdEdCommandContext*) override
-    {
-        add("cancelled", pCmd);
-    }
-    void commandFailed(OdEdCommand* pCmd, OdEdCommandContext*) override { add("failed", pCmd); }
-    void unknownCommand(const OdString& name, OdEdCommandContext*) override
-    {
-        events << QStringLiteral("unknown:") + qstr(name);
-    }
-    void mainUiCreated() override { events << QStringLiteral("mainUiCreated"); }
-    void mainUiToBeDestroyed() override { events << QStringLiteral("mainUiToBeDestroyed"); }
+    void mainUiCreated() override { events << "mainUiCreated"; }
+    void mainUiToBeDestroyed() override { events << "mainUiToBeDestroyed"; }
 
-    void OnMenuCreated(CTwMenu* pMenu) override
-    {
-        events << QStringLiteral("menuCreated:") + pMenu->GetName();
-    }
-    void OnMenuPopulate(CTwMenu* pMenu) override
-    {
-        events << QStringLiteral("populate:") + pMenu->GetName();
-        if (onPopulate)
-            onPopulate(pMenu);
-    }
-    void OnToolBarCreated(const CTwString& name, QToolBar*) override
-    {
-        events << QStringLiteral("toolBar:") + QString(name);
-    }
-    void OnWidgetCreated(const CTwString& name, QWidget*& pWidget) override
-    {
-        events << QStringLiteral("widget:") + QString(name);
-        lastWidget = pWidget;
-    }
-    void OnCommandLineCreated(QWidget*) override { events << QStringLiteral("commandLineCreated"); }
-    void OnDockPanelCreated(QDockWidget*) override { events << QStringLiteral("dockCreated"); }
-    void OnDockPanelRemoved(QDockWidget*) override { events << QStringLiteral("dockRemoved"); }
-    void OnThemeChanged(int iTheme) override { events << QStringLiteral("theme:%1").arg(iTheme); }
-    void OnWorkspaceChanged(CTwWorkspace* pWs) override
-    {
-        events << QStringLiteral("workspace:") + QString(pWs->GetName());
-    }
+    void OnMenuCreated(CTwMenu* pMenu) override { add("menuCreated", pMenu->GetName()); }
+    void OnMenuPopulate(CTwMenu* pMenu) override { onPopulate(pMenu); }
+    void OnToolBarCreated(const CTwString& name, QToolBar*) override { add("toolBar", name); }
+    void OnWidgetCreated(const CTwString& name, QWidget*&) override { add("widget", name); }
+    void OnCommandLineCreated(QWidget*) override { events << "commandLineCreated"; }
+    void OnDockPanelCreated(QDockWidget*) override { events << "dockCreated"; }
+    void OnDockPanelRemoved(QDockWidget*) override { events << "dockRemoved"; }
+    void OnThemeChanged(int iTheme) override { add("theme", QString::number(iTheme)); }
+    void OnWorkspaceChanged(CTwWorkspace* pWs) override { add("workspace", pWs->GetName()); }
 
     void DocumentCreateStarted(CTwDocument* pDoc) override { add("CreateStarted", pDoc); }
     void DocumentCreated(CTwDocument* pDoc) override { add("Created", pDoc); }
@@ -110,14 +85,12 @@ public:
     void DocumentActivated(CTwDocument* pDoc) override { add("Activated", pDoc); }
     void DocumentDeactivated(CTwDocument* pDoc) override { add("Deactivated", pDoc); }
 
-    void OnWorkspaceCreated() override { events << QStringLiteral("workspaceCreated"); }
-    void OnStartPageShown() override { events << QStringLiteral("StartPageShown"); }
-    void OnStartPageHidden() override { events << QStringLiteral("StartPageHidden"); }
-    void OnStartPageCreated() override { events << QStringLiteral("StartPageCreated"); }
-    void OnStartPageActivated() override { events << QStringLiteral("StartPageActivated"); }
-    void OnStartPageDeactivated() override { events << QStringLiteral("StartPageDeactivated"); }
-
-    QWidget* lastWidget = nullptr;
+    void OnWorkspaceCreated() override { events << "workspaceCreated"; }
+    void OnStartPageShown() override { events << "StartPageShown"; }
+    void OnStartPageHidden() override { events << "StartPageHidden"; }
+    void OnStartPageCreated() override { events << "StartPageCreated"; }
+    void OnStartPageActivated() override { events << "StartPageActivated"; }
+    void OnStartPageDeactivated() override { events << "StartPageDeactivated"; }
 
     // Registers with every host manager, as a module's initApp does.
     void registerAll()
@@ -129,12 +102,7 @@ public:
     }
 
 private:
-    void add(const char* pszWhat, OdEdCommand* pCmd)
-    {
-        events << QString::fromLatin1(pszWhat) + QLatin1Char(':') + qstr(pCmd->globalName());
-    }
-    void add(const char* pszWhat, CTwDocument* pDoc)
-    {
-        events << QString::fromLatin1(pszWhat) + QLatin1Char(':') + QString(pDoc->GetTitle());
-    }
+    void add(const char* pszWhat, const QString& who) { events << pszWhat + (':' + who); }
+    void add(const char* pszWhat, OdEdCommand* pCmd) { add(pszWhat, qstr(pCmd->globalName())); }
+    void add(const char* pszWhat, CTwDocument* pDoc) { add(pszWhat, QString(pDoc->GetTitle())); }
 };

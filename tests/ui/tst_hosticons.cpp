@@ -49,18 +49,13 @@ void TestHostIcons::iconsDrawInBothThemes_data()
         const QString n = QString::fromLatin1(name);
         QTest::addRow("%s", name) << iconPathForName(n, false) << iconPathForName(n, true);
     }
-    // Paths the calculator names literally, and how loadIcon composes
-    // root/theme/subfolder/name.
-    QTest::newRow("the dock icon's literal path")
-        << ":/images/svg_icons/light/smart_calc/smart_calc_32.svg"
-        << ":/images/svg_icons/dark/smart_calc/smart_calc_32.svg";
-    QTest::newRow("the convert button's literal PNG") << ":/images/light/Convert_Icon.png"
-                                                      << ":/images/dark/Convert_Icon.png";
-    QTest::newRow("loadIcon copy") << ":/images/light/command/copy.svg"
-                                   << ":/images/dark/command/copy.svg";
-    QTest::newRow("loadIcon convert-block")
-        << ":/images/light/custom_block/block_editor/convert-block.svg"
-        << ":/images/dark/custom_block/block_editor/convert-block.svg";
+    // Paths the calculator names literally, or composes as root/theme/subfolder/name.
+    for (const char* path :
+         {"Convert_Icon.png", "command/copy.svg", "custom_block/block_editor/convert-block.svg"})
+    {
+        QTest::addRow("the literal path %s", path) << QStringLiteral(":/images/light/%1").arg(path)
+                                                   << QStringLiteral(":/images/dark/%1").arg(path);
+    }
 }
 
 void TestHostIcons::iconsDrawInBothThemes()
@@ -78,13 +73,11 @@ void TestHostIcons::iconsDrawInBothThemes()
 
 void TestHostIcons::unknownIconsGiveNoPath()
 {
-    for (int id : {0, 1, 3, 25, 179, -1})
+    for (int id : {0, 3, 179, -1})
         QVERIFY(iconPathForId(id, false).isEmpty() && iconPathForId(id, true).isEmpty());
-    for (const char* name : {"", "nonexistent", "copy.svg", "angle_icon"})
-    {
-        QVERIFY(iconPathForName(QString::fromLatin1(name), false).isEmpty());
-        QVERIFY(QIcon(iconPathForName(QString::fromLatin1(name), true)).isNull());
-    }
+    // Names match exactly, as the module spells them.
+    for (const QString name : {"", "copy.svg", "angle_icon"})
+        QVERIFY(iconPathForName(name, false).isEmpty() && iconPathForName(name, true).isEmpty());
 }
 
 QTEST_MAIN(TestHostIcons)

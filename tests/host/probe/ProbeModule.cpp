@@ -40,8 +40,6 @@ protected:
     int RunCommand(OdEdCommandContext* pCtx) override
     {
         CTwUserIO* io = GetTwUserIO(pCtx);
-        if (!io)
-            return kTwError;
         CTwKeywordArray keywords;
         keywords.push_back(u"_Yes", u"Yes");
         keywords.push_back(u"_No", u"No");
@@ -63,15 +61,15 @@ class ProbeReactor : public CTwEditorReactor,
                      public CTwStartPageReactor
 {
 public:
-    void commandEnded(OdEdCommand* pCmd, OdEdCommandContext*) override
+    void commandEnded(OdEdCommand* c, OdEdCommandContext*) override
     {
-        record("ended " + utf8(pCmd->globalName()));
+        record("ended " + utf8(c->globalName()));
     }
     void mainUiCreated() override { record("mainUiCreated"); }
     void mainUiToBeDestroyed() override { record("mainUiToBeDestroyed"); }
     void OnWidgetCreated(const CTwString& name, QWidget*& pWidget) override
     {
-        if (pWidget)
+        if (pWidget) // the host hands over the widget itself
             record("widget " + name.to_ansi_str());
     }
     void DocumentCreated(CTwDocument*) override { record("DocumentCreated"); }
@@ -87,13 +85,9 @@ public:
     {
         record("initApp");
         odedEditor()->addReactor(&m_reactor);
-        if (CTwSystemServices* pServices = GetTwSystemServices())
-        {
-            pServices->GetUIManager()->AddUIReactor(&m_reactor);
-            pServices->GetDocumentManager()->AddReactor(&m_reactor);
-        }
-        if (CTwStartPageManager* pStartPage = GetTwStartPageManager())
-            pStartPage->AddReactor(&m_reactor);
+        GetTwSystemServices()->GetUIManager()->AddUIReactor(&m_reactor);
+        GetTwSystemServices()->GetDocumentManager()->AddReactor(&m_reactor);
+        GetTwStartPageManager()->AddReactor(&m_reactor);
         odedRegCmds()->addCommand(&m_command);
     }
 
@@ -102,13 +96,9 @@ public:
         record("uninitApp");
 #ifndef PROBE_LEAKY
         odedRegCmds()->removeCmd(&m_command);
-        if (CTwStartPageManager* pStartPage = GetTwStartPageManager())
-            pStartPage->RemoveReactor(&m_reactor);
-        if (CTwSystemServices* pServices = GetTwSystemServices())
-        {
-            pServices->GetUIManager()->RemoveUIReactor(&m_reactor);
-            pServices->GetDocumentManager()->RemoveReactor(&m_reactor);
-        }
+        GetTwStartPageManager()->RemoveReactor(&m_reactor);
+        GetTwSystemServices()->GetUIManager()->RemoveUIReactor(&m_reactor);
+        GetTwSystemServices()->GetDocumentManager()->RemoveReactor(&m_reactor);
         odedEditor()->removeReactor(&m_reactor);
 #endif
     }
