@@ -84,7 +84,7 @@ void TestModuleManager::refused_data()
     QTest::newRow("a missing file") << "/nonexistent/Missing_26.8_17.tx"
                                     << "does not exist" << QStringList{};
     QTest::newRow("a file that is no library")
-        << QStringLiteral(__FILE__) << "invalid ELF header" << QStringList{};
+        << NOT_A_LIBRARY << "invalid ELF header" << QStringList{};
     QTest::newRow("a library without the module entry points")
         << RUNTIME_LIBRARY << "not a module" << QStringList{};
     QTest::newRow("a module of another version")
