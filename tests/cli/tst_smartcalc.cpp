@@ -116,8 +116,12 @@ void TestSmartcalc::printsOneLinePerInput_data()
             "length m cm 1 2.5 -3", {"100", "250", "300"});
     Convert("trailing zeros are trimmed", "length in cm 3", {"7.62"});
     Convert("10 decimals by default", "angular deg rad 85", {"1.4835298642"});
-    Convert("--exact, even after the values, gives the shortest round-trip text",
-            "angular deg rad 85 --exact", {"1.4835298641951802"});
+    Convert("--exact, even after the values: shortest round-trip text, fixed unless the "
+            "exponent form is shorter",
+            "length m m 0.1 18446744073709551616 96e6 --exact",
+            {"0.1", "18446744073709551616", "9.6e+07"});
+    Convert("--exact keeps all 17 digits that a third of a foot needs",
+            "length ft m 0.3333333333333333 --exact", {"0.10160000000000072"});
     Convert("circles are full turns, angles keep their sign", "angular circle grad -0.25",
             {"-100"});
     Convert("acres and hectares are area units", "area acre ha 1", {"0.4046856422"});
@@ -149,10 +153,12 @@ void TestSmartcalc::usageErrors_data()
     Row("unknown option", "--foo 1+1", "--foo");
     Row("option value missing", "1+1 --precision", "--precision");
     Row("precision above 20", "--precision 21 1", "21");
+    Row("precision below 0", "--precision -1 1", "-1");
     Row("precision with trailing garbage", "--precision 3x 1", "3x");
     Row("unknown angle unit", "--angle degrees 1", "degrees");
     Row("--exact without --convert", "--exact 1+1", "--exact");
     Row("--precision with --convert", "--precision 2 --convert length m cm 1", "--precision");
+    Row("--angle with --convert", "--convert angular deg rad 1 --angle rad", "--angle");
     Row("unknown unit type", "--convert weight m cm 1", "weight");
     Row("unknown unit", "--convert length furlong m 1", "furlong");
     Row("area unit not offered for length", "--convert length acre m 1", "acre");
