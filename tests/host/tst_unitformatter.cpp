@@ -34,8 +34,12 @@ void TestUnitFormatter::formatAngle_data()
     QTest::newRow("a tiny negative angle shows no minus sign")
         << -1e-9 << 0 << 4 << false << true << "0.0000";
     QTest::newRow("dms at precision 0 shows degrees") << 30.6 << 1 << 0 << false << true << "31d";
+    QTest::newRow("dms at precision 1 shows minutes")
+        << 30.5 << 1 << 1 << false << true << "30d30'";
     QTest::newRow("dms at precision 2 shows minutes")
         << 30.5 << 1 << 2 << false << true << "30d30'";
+    QTest::newRow("dms at precision 3 shows seconds")
+        << 30.5125 << 1 << 3 << false << true << "30d30'45\"";
     QTest::newRow("dms at precision 4 shows seconds")
         << 30.5125 << 1 << 4 << false << true << "30d30'45\"";
     QTest::newRow("dms never prints 60 seconds")
