@@ -47,17 +47,21 @@ void TestCommandProcessor::lookup_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("flags");
     QTest::addColumn<QString>("group");
-    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("found"); // "host", "module" or "" for none
 
-    QTest::newRow("local name matches ignoring case") << "probe" << 3 << "" << true;
-    QTest::newRow("global name matches with its underscore") << "_PROBE" << 3 << "" << true;
-    QTest::newRow("global-only look-up ignores the local name") << "PROBE" << 1 << "" << false;
-    QTest::newRow("local-only look-up ignores the global name") << "_probe" << 2 << "" << false;
-    QTest::newRow("group filter matches ignoring case") << "_PROBE" << 1 << "test" << true;
-    QTest::newRow("another group does not match") << "_PROBE" << 1 << "OTHER" << false;
-    QTest::newRow("a prefix is not a command") << "PRO" << 3 << "" << false;
+    QTest::newRow("local name matches ignoring case") << "probe" << 3 << "" << "module";
+    QTest::newRow("global name matches with its underscore") << "_Probe" << 1 << "" << "module";
+    QTest::newRow("of one name in two groups the command added last is found")
+        << "_PROBE" << 3 << "" << "module";
+    QTest::newRow("a group filter reaches the command shadowed")
+        << "_PROBE" << 3 << "HOST" << "host";
+    QTest::newRow("global-only look-up ignores the local name") << "PROBE" << 1 << "" << "";
+    QTest::newRow("local-only look-up ignores the global name") << "_probe" << 2 << "" << "";
+    QTest::newRow("group filter matches ignoring case") << "_PROBE" << 1 << "test" << "module";
+    QTest::newRow("another group does not match") << "_PROBE" << 1 << "OTHER" << "";
+    QTest::newRow("a prefix is not a command") << "PRO" << 3 << "" << "";
     QTest::newRow("a second command of a name taken in its group is not added")
-        << "AGAIN" << 3 << "" << false;
+        << "AGAIN" << 3 << "" << "";
 }
 
 void TestCommandProcessor::lookup()
@@ -65,17 +69,21 @@ void TestCommandProcessor::lookup()
     QFETCH(QString, name);
     QFETCH(int, flags);
     QFETCH(QString, group);
-    QFETCH(bool, found);
+    QFETCH(QString, found);
 
+    // The host's command, then a module's of the same name in its own group.
+    OdStaticRxObject<TestCommand> host(u"_PROBE", u"PROBE", nullptr, u"HOST");
     OdStaticRxObject<TestCommand> probe(u"_PROBE", u"PROBE", nullptr);
     OdStaticRxObject<TestCommand> duplicate(u"_probe", u"AGAIN", nullptr);
     HostRuntime runtime;
+    odedRegCmds()->addCommand(&host);
     odedRegCmds()->addCommand(&probe);
     odedRegCmds()->addCommand(&duplicate);
     QVERIFY(runtime.commandLine().messages().last().contains("already defined"));
     const OdEdCommandPtr cmd = odedRegCmds()->lookupCmd(OdString(name.toStdU16String()), flags,
                                                         OdString(group.toStdU16String()));
-    QCOMPARE(cmd.get() == &probe, found);
+    const char* which = cmd.get() == &host ? "host" : cmd.get() == &probe ? "module" : "";
+    QCOMPARE(QString(which), found);
 }
 
 void TestCommandProcessor::setAsideAndRestore()
@@ -144,21 +152,26 @@ void TestCommandProcessor::commandListRunsOnceTheCallerReturns()
 void TestCommandProcessor::nestedRun_data()
 {
     QTest::addColumn<QString>("request");
+    QTest::addColumn<bool>("allowNested");
     QTest::addColumn<QStringList>("input");
     QTest::addColumn<int>("restype");
 
     QTest::newRow("a nested command that ends reports 5100")
-        << "_GETDISTANCE" << QStringList{"0,0", "1,1"} << 5100;
+        << "_GETDISTANCE" << true << QStringList{"0,0", "1,1"} << 5100;
     QTest::newRow("a nested command cancelled at its prompt reports -5002")
-        << "_GETDISTANCE" << QStringList{"0,0", "^C"} << -5002;
-    QTest::newRow("an unknown request reports -5001") << "_NOSUCHCOMMAND" << QStringList{} << -5001;
+        << "_GETDISTANCE" << true << QStringList{"0,0", "^C"} << -5002;
+    QTest::newRow("an unknown request reports -5001")
+        << "_NOSUCHCOMMAND" << true << QStringList{} << -5001;
     QTest::newRow("a nested command that throws reports -5001")
-        << "_THROWS" << QStringList{} << -5001;
+        << "_THROWS" << true << QStringList{} << -5001;
+    QTest::newRow("without bAllowNested a request is refused while a command runs")
+        << "_GETDISTANCE" << false << QStringList{"0,0", "1,1"} << -5001;
 }
 
 void TestCommandProcessor::nestedRun()
 {
     QFETCH(QString, request);
+    QFETCH(bool, allowNested);
     QFETCH(QStringList, input);
     QFETCH(int, restype);
 
@@ -172,7 +185,7 @@ void TestCommandProcessor::nestedRun()
         [&](OdEdCommandContext*)
         {
             CTwSystemServices::CTwExpressionParserData data;
-            data.bAllowNested = true;
+            data.bAllowNested = allowNested;
             data.bEchoCommand = true;
             OdResBufPtr result = GetTwSystemServices()->EvaluateRequest(data, kRtString, request);
             nestedStatus = result->restype();
@@ -190,28 +203,64 @@ void TestCommandProcessor::nestedRun()
     // The outer run is unaffected by how the nested one ended.
     QCOMPARE(reactor.events.last(), QString("ended:_OUTER"));
     QCOMPARE(reactor.events.first(), QString("willStart:_OUTER"));
+    if (!allowNested)
+    {
+        // Refused before it starts, with a message.
+        QVERIFY(!reactor.events.contains("willStart:" + request));
+        QVERIFY(runtime.commandLine().messages().last().contains(
+            "cannot run while another command runs"));
+    }
 }
 
 void TestCommandProcessor::cancelWaitingPrompt_data()
 {
+    QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("how");
-    QTest::newRow("Escape cancels the waiting prompt") << "escape";
-    QTest::newRow("the macro ^C^C cancels the running command") << "macro";
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("events");
+
+    const QStringList cancelled{"willStart:_GETDISTANCE", "cancelled:_GETDISTANCE"};
+    const QStringList nested{"willStart:_OUTER", "willStart:_GETDISTANCE",
+                             "cancelled:_GETDISTANCE"};
+    QTest::newRow("Escape cancels the waiting prompt")
+        << "GETDISTANCE" << "escape" << int(kTwCancel) << cancelled;
+    QTest::newRow("the macro ^C^C cancels the running command")
+        << "GETDISTANCE" << "macro" << int(kTwCancel) << cancelled;
+    QTest::newRow("Escape in a nested prompt cancels the nested command only")
+        << "OUTER" << "escape" << int(kTwNormal) << nested + QStringList{"ended:_OUTER"};
+    QTest::newRow("the macro ^C^C cancels the nested command and the outer one")
+        << "OUTER" << "macro" << int(kTwCancel) << nested + QStringList{"cancelled:_OUTER"};
 }
 
 void TestCommandProcessor::cancelWaitingPrompt()
 {
+    QFETCH(QString, command);
     QFETCH(QString, how);
+    QFETCH(int, status);
+    QFETCH(QStringList, events);
 
+    // Measures nested, as the angle measurement does, then prompts itself.
+    OdStaticRxObject<TestCommand> outer(
+        u"_OUTER", u"OUTER",
+        [](OdEdCommandContext* pCtx)
+        {
+            CTwSystemServices::CTwExpressionParserData data;
+            data.bAllowNested = true;
+            GetTwSystemServices()->EvaluateRequest(data, kRtString, u"_GETDISTANCE");
+            QPointF point;
+            return GetTwUserIO(pCtx)->GetPoint(u"Outer point:", point);
+        });
     OdStaticRxObject<RecordingReactor> reactor;
     HostRuntime runtime;
     runtime.openSampleDrawing();
     runtime.input().setInteractive(true);
+    odedRegCmds()->addCommand(&outer);
     reactor.registerAll();
     reactor.events.clear();
     ACTIVE_DOCUMENT()->GetDatabase()->setLastDistance(7.0);
 
-    // The first point is given; the second prompt then waits for the user.
+    // The first point is given; the second prompt then waits for the user,
+    // who cancels and types a point.
     runtime.input().enqueue({"0,0"});
     QTimer::singleShot(0, &runtime,
                        [&]
@@ -221,10 +270,11 @@ void TestCommandProcessor::cancelWaitingPrompt()
                                runtime.input().cancel();
                            else
                                GetTwSystemServices()->SendMacro(CTwString(u"^C^C"), 0);
+                           runtime.input().enqueue({"3,4"});
                        });
-    QCOMPARE(runtime.processor().runLine("GETDISTANCE"), int(kTwCancel));
-    QCOMPARE(reactor.events, QStringList({"willStart:_GETDISTANCE", "cancelled:_GETDISTANCE"}));
-    QCOMPARE(runtime.commandLine().messages().last(), QString("*Cancel*"));
+    QCOMPARE(runtime.processor().runLine(command), status);
+    QCOMPARE(reactor.events, events);
+    QVERIFY(runtime.commandLine().messages().contains("*Cancel*"));
     // Nothing half-done stays behind.
     QCOMPARE(ACTIVE_DOCUMENT()->GetDatabase()->getLastDistance(), 7.0);
     QVERIFY(runtime.processor().isIdle());
