@@ -1,7 +1,5 @@
 #include "CommandLine.h"
 
-#include "ui/CommandLineWidget.h"
-
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -25,33 +23,18 @@ void CommandLine::message(const QString& strText)
         std::fputc('\n', stdout);
         std::fflush(stdout);
     }
-    if (m_widget)
-        m_widget->appendMessage(strText);
     emit messageAdded(strText);
 }
 
-void CommandLine::setPrompt(const QString& strPrompt)
+void CommandLine::setPrompt(const QString& strPrompt, bool bTakesSpaces)
 {
     m_prompt = strPrompt;
-    if (m_widget)
-        m_widget->setPrompt(strPrompt);
+    m_takesSpaces = bTakesSpaces;
+    emit promptChanged(strPrompt, bTakesSpaces);
 }
 
 void CommandLine::setInputText(const QString& strText)
 {
     m_inputText = strText;
-    if (m_widget)
-        m_widget->setInputText(strText);
-}
-
-void CommandLine::attachWidget(CommandLineWidget* pWidget)
-{
-    m_widget = pWidget;
-    if (!pWidget)
-        return;
-    for (const QString& line : std::as_const(m_messages))
-        pWidget->appendMessage(line);
-    pWidget->setPrompt(m_prompt);
-    if (!m_inputText.isEmpty())
-        pWidget->setInputText(m_inputText);
+    emit inputTextPlaced(strText);
 }

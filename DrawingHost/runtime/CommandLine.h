@@ -3,14 +3,12 @@
 #include "RuntimeExport.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
-#include "ui/CommandLineWidget.h"
-
 // The command line's model: the message history, the current prompt and the
-// text placed in the input. The widget, when there is one, mirrors it; with
-// echo on (while a script runs) every message also goes to standard output.
+// text placed in the input. It knows no widget: whoever shows it (the main
+// window's command line, the session log) follows its signals. With echo on
+// (while a script runs) every message also goes to standard output.
 class DH_RUNTIME_EXPORT CommandLine : public QObject
 {
     Q_OBJECT
@@ -20,12 +18,17 @@ public:
 
     explicit CommandLine(QObject* parent = nullptr);
 
+    // Every line the history shows, typed answers echoed after their prompt
+    // included, comes through here exactly once.
     void message(const QString& strText);
     const QStringList& messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
 
-    void setPrompt(const QString& strPrompt);
+    // bTakesSpaces: the prompt asks for free text, so Space is part of the
+    // answer; elsewhere Space ends the line like Enter.
+    void setPrompt(const QString& strPrompt, bool bTakesSpaces = false);
     QString prompt() const { return m_prompt; }
+    bool promptTakesSpaces() const { return m_takesSpaces; }
     // The idle prompt.
     static QString commandPrompt();
 
@@ -36,16 +39,15 @@ public:
     void setEcho(bool bEcho) { m_echo = bEcho; }
     bool echo() const { return m_echo; }
 
-    void attachWidget(CommandLineWidget* pWidget);
-    CommandLineWidget* widget() const { return m_widget; }
-
 signals:
     void messageAdded(const QString& strText);
+    void promptChanged(const QString& strPrompt, bool bTakesSpaces);
+    void inputTextPlaced(const QString& strText);
 
 private:
     QStringList m_messages;
     QString m_prompt;
     QString m_inputText;
+    bool m_takesSpaces = false;
     bool m_echo = false;
-    QPointer<CommandLineWidget> m_widget;
 };

@@ -55,6 +55,8 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
                 [&] { globalName = QString::fromStdU16String(pCmd->globalName().str()); });
     auto context =
         OdRxObjectImpl<HostCommandContext>::createObject(m_runtime.documents().activeDocument());
+    if (m_frames.empty() && !globalName.isEmpty())
+        m_lastCommand = globalName;
     m_frames.push_back(Frame{pCmd, globalName});
     emit commandStarted(globalName);
     HostEditor& editor = m_runtime.editor();
@@ -120,10 +122,7 @@ int CommandProcessor::runLine(const QString& strLine)
 {
     const QString line = strLine.trimmed();
     if (line.isEmpty())
-    {
-        m_runtime.commandLine().message(CommandLine::commandPrompt());
-        return kTwNormal;
-    }
+        return repeatLast();
     if (line == QLatin1String("^C"))
     {
         m_runtime.commandLine().message(CommandLine::commandPrompt() + QLatin1Char(' ') + line);
@@ -131,6 +130,23 @@ int CommandProcessor::runLine(const QString& strLine)
         return kTwCancel;
     }
     return runNamed(line, true);
+}
+
+int CommandProcessor::repeatLast()
+{
+    OdEdCommandPtr cmd;
+    if (!m_lastCommand.isEmpty())
+        cmd = m_runtime.commandStack().lookupCmd(OdString(m_lastCommand.toStdU16String()));
+    if (!cmd)
+    {
+        // Nothing to repeat (or its module is gone): Enter just shows the prompt.
+        m_runtime.commandLine().message(CommandLine::commandPrompt());
+        return kTwNormal;
+    }
+    QString localName;
+    callGuarded(QStringLiteral("localName"),
+                [&] { localName = QString::fromStdU16String(cmd->localName().str()); });
+    return runCommand(cmd.get(), localName.isEmpty() ? m_lastCommand : localName);
 }
 
 void CommandProcessor::queueCommand(const QString& strName, const QStringList& inputs)

@@ -41,8 +41,12 @@ class DH_RUNTIME_EXPORT CommandProcessor : public QObject
 public:
     explicit CommandProcessor(HostRuntime& runtime, QObject* parent = nullptr);
 
-    // A line typed while no command runs: a command name. Returns the status.
+    // A line typed while no command runs: a command name, or an empty line
+    // (Enter or Space), which repeats the last command. Returns the status.
     int runLine(const QString& strLine);
+    // Global name of the last command started while no other ran (empty
+    // before the first).
+    QString lastCommand() const { return m_lastCommand; }
     // Runs pCmd now, nested in whatever runs. strEcho, when not empty, is
     // shown after the command prompt.
     int runCommand(OdEdCommand* pCmd, const QString& strEcho = QString());
@@ -91,9 +95,11 @@ private:
     };
 
     void drain();
+    int repeatLast();
 
     HostRuntime& m_runtime;
     std::vector<Frame> m_frames;
     std::vector<Queued> m_queue;
+    QString m_lastCommand;
     bool m_drainScheduled = false;
 };

@@ -1,6 +1,7 @@
 #include "HostMainWindow.h"
 
 #include "CommandLine.h"
+#include "CommandLineKeyRouter.h"
 #include "CommandProcessor.h"
 #include "Documents.h"
 #include "Guard.h"
@@ -256,7 +257,8 @@ void HostMainWindow::buildCentre()
     pSplitter->setStretchFactor(1, 1);
     setCentralWidget(pSplitter);
 
-    m_runtime.commandLine().attachWidget(m_commandLine);
+    showCommandLine();
+    m_keyRouter = new CommandLineKeyRouter(*this, *m_commandLine, this);
     connect(m_commandLine, &CommandLineWidget::lineEntered, this,
             [this](const QString& line) { m_runtime.input().submit(line); });
     connect(m_commandLine, &CommandLineWidget::cancelRequested, this,
@@ -277,11 +279,33 @@ void HostMainWindow::tearDown()
     m_menus.clear();
     m_drawingMenu = nullptr;
     m_toolBar = nullptr;
-    m_runtime.commandLine().attachWidget(nullptr);
+    if (m_commandLine)
+        disconnect(&m_runtime.commandLine(), nullptr, m_commandLine, nullptr);
+    delete m_keyRouter;
     disconnect(&m_runtime.documents(), nullptr, this, nullptr);
     disconnect(&m_runtime.ui(), nullptr, this, nullptr);
     disconnect(&m_runtime.input(), nullptr, this, nullptr);
     disconnect(&m_runtime.processor(), nullptr, this, nullptr);
+}
+
+void HostMainWindow::showCommandLine()
+{
+    const CommandLine& model = m_runtime.commandLine();
+    CommandLineWidget* pWidget = m_commandLine;
+    for (const QString& line : model.messages())
+        pWidget->appendMessage(line);
+    auto showPrompt = [pWidget](const QString& strPrompt, bool bTakesSpaces)
+    {
+        pWidget->setPrompt(strPrompt);
+        pWidget->setSpaceEndsLine(!bTakesSpaces);
+    };
+    showPrompt(model.prompt(), model.promptTakesSpaces());
+    if (!model.inputText().isEmpty())
+        pWidget->setInputText(model.inputText());
+    connect(&model, &CommandLine::messageAdded, pWidget, &CommandLineWidget::appendMessage);
+    connect(&model, &CommandLine::promptChanged, pWidget, showPrompt);
+    connect(&model, &CommandLine::inputTextPlaced, pWidget, &CommandLineWidget::setInputText);
+    pWidget->focusInput();
 }
 
 void HostMainWindow::addDocumentTab(HostDocument* pDoc)

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class CommandLineKeyRouter;
 class CommandLineWidget;
 class DrawingView;
 class HostDocument;
@@ -68,6 +69,8 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildCentre();
+    // The command line widget shows the model and follows its signals.
+    void showCommandLine();
     void addDocumentTab(HostDocument* pDoc);
     void removeDocumentTab(HostDocument* pDoc);
     void showCurrent(HostDocument* pDoc);
@@ -82,6 +85,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     StartPageWidget* m_startPage = nullptr;
     CommandLineWidget* m_commandLine = nullptr;
+    QPointer<CommandLineKeyRouter> m_keyRouter;
     class QToolBar* m_toolBar = nullptr;
     QToolButton* m_toggleButton = nullptr;
     QHash<HostDocument*, DrawingView*> m_views;

@@ -66,61 +66,63 @@ HostUserIO::Match HostUserIO::matchKeyword(const QString& strAnswer,
     return found > 1 ? Match::Ambiguous : Match::Unknown;
 }
 
-bool HostUserIO::keywordAnswer(const QString& strLine, const CTwKeywordArray& keywords,
-                               int& iStatus)
+int HostUserIO::ask(const Prompt& prompt)
 {
-    CTwString global;
-    switch (matchKeyword(strLine, keywords, global))
+    for (;;)
     {
-    case Match::Found:
-        m_lastKeyword = global;
-        iStatus = kTwKeyword;
-        return true;
-    case Match::Ambiguous:
-        m_input.reject(tr("Ambiguous keyword \"%1\".").arg(strLine.trimmed()));
-        iStatus = 0;
-        return true;
-    case Match::Unknown:
-        break;
+        QString line;
+        if (!m_input.readLine(prompt.text, line, prompt.answer))
+            return kTwCancel;
+        const QString text = line.trimmed();
+        if (text.isEmpty() && prompt.answer != UserInput::Answer::Text)
+        {
+            if (prompt.onEmpty)
+                return prompt.onEmpty();
+            if (prompt.iFlags & kTwAllowEmpty)
+                return kTwNone;
+            m_input.reject(prompt.emptyRefusal);
+            continue;
+        }
+        if (prompt.accept(line))
+            return kTwNormal;
+        CTwString global;
+        switch (matchKeyword(text, prompt.keywords, global))
+        {
+        case Match::Found:
+            m_lastKeyword = global;
+            return prompt.keywordStatus;
+        case Match::Ambiguous:
+            m_input.reject(tr("Ambiguous keyword \"%1\".").arg(text));
+            continue;
+        case Match::Unknown:
+            break;
+        }
+        m_input.reject(prompt.invalid(text));
     }
-    return false;
 }
 
 int HostUserIO::GetKeyword(const CTwString& strPrompt, const CTwKeywordArray& keywords,
                            CTwString& strAnswer, int iFlags, int iDefault)
 {
     takeKeywords(iFlags);
-    for (;;)
+    Prompt prompt(strPrompt, UserInput::Answer::Word, iFlags, keywords);
+    prompt.keywordStatus = kTwNormal;
+    prompt.emptyRefusal = tr("Requires one of the keywords.");
+    if (iDefault > 0 && iDefault <= keywords.size())
     {
-        QString line;
-        if (!m_input.readLine(strPrompt, line))
-            return kTwCancel;
-        if (line.trimmed().isEmpty())
+        prompt.onEmpty = [&]
         {
-            if (iDefault > 0 && iDefault <= keywords.size())
-            {
-                strAnswer = keywords.at(iDefault - 1).globalName;
-                return kTwNormal;
-            }
-            if (iFlags & kTwAllowEmpty)
-                return kTwNone;
-            m_input.reject(tr("Requires one of the keywords."));
-            continue;
-        }
-        CTwString global;
-        switch (matchKeyword(line, keywords, global))
-        {
-        case Match::Found:
-            strAnswer = global;
+            m_lastKeyword = keywords.at(iDefault - 1).globalName;
             return kTwNormal;
-        case Match::Ambiguous:
-            m_input.reject(tr("Ambiguous keyword \"%1\".").arg(line.trimmed()));
-            break;
-        case Match::Unknown:
-            m_input.reject(tr("Invalid keyword \"%1\".").arg(line.trimmed()));
-            break;
-        }
+        };
     }
+    prompt.accept = [](const QString&) { return false; };
+    prompt.invalid = [](const QString& strText)
+    { return tr("Invalid keyword \"%1\".").arg(strText); };
+    const int status = ask(prompt);
+    if (status == kTwNormal)
+        strAnswer = m_lastKeyword;
+    return status;
 }
 
 bool HostUserIO::parsePoint(const QString& strText, QPointF& point)
@@ -144,77 +146,49 @@ bool HostUserIO::parsePoint(const QString& strText, QPointF& point)
 int HostUserIO::GetPoint(const CTwString& strPrompt, QPointF& point, int iFlags)
 {
     const CTwKeywordArray keywords = takeKeywords(iFlags);
-    for (;;)
+    Prompt prompt(strPrompt, UserInput::Answer::Point, iFlags, keywords);
+    prompt.emptyRefusal = tr("Requires a point, typed as x,y.");
+    prompt.accept = [&](const QString& strLine)
     {
-        QString line;
-        if (!m_input.readLine(strPrompt, line, true))
-            return kTwCancel;
-        if (line.trimmed().isEmpty())
-        {
-            if (iFlags & kTwAllowEmpty)
-                return kTwNone;
-            m_input.reject(tr("Requires a point, typed as x,y."));
-            continue;
-        }
-        if (parsePoint(line, point))
-        {
-            emit m_input.pointAccepted(point);
-            return kTwNormal;
-        }
-        int status = 0;
-        if (keywordAnswer(line, keywords, status))
-        {
-            if (status == kTwKeyword)
-                return status;
-            continue;
-        }
-        m_input.reject(tr("Invalid point \"%1\": type it as x,y.").arg(line.trimmed()));
-    }
+        if (!parsePoint(strLine, point))
+            return false;
+        emit m_input.pointAccepted(point);
+        return true;
+    };
+    prompt.invalid = [](const QString& strText)
+    { return tr("Invalid point \"%1\": type it as x,y.").arg(strText); };
+    return ask(prompt);
 }
 
 int HostUserIO::GetInteger(const CTwString& strPrompt, int& iValue, int iFlags)
 {
     const CTwKeywordArray keywords = takeKeywords(iFlags);
-    for (;;)
+    Prompt prompt(strPrompt, UserInput::Answer::Word, iFlags, keywords);
+    prompt.emptyRefusal = tr("Requires an integer.");
+    prompt.accept = [&](const QString& strLine)
     {
-        QString line;
-        if (!m_input.readLine(strPrompt, line))
-            return kTwCancel;
-        const QString text = line.trimmed();
-        if (text.isEmpty())
-        {
-            if (iFlags & kTwAllowEmpty)
-                return kTwNone;
-            m_input.reject(tr("Requires an integer."));
-            continue;
-        }
         bool ok = false;
-        const int value = text.toInt(&ok);
+        const int value = strLine.trimmed().toInt(&ok);
         if (ok)
-        {
             iValue = value;
-            return kTwNormal;
-        }
-        int status = 0;
-        if (keywordAnswer(line, keywords, status))
-        {
-            if (status == kTwKeyword)
-                return status;
-            continue;
-        }
-        m_input.reject(tr("Invalid integer \"%1\".").arg(text));
-    }
+        return ok;
+    };
+    prompt.invalid = [](const QString& strText)
+    { return tr("Invalid integer \"%1\".").arg(strText); };
+    return ask(prompt);
 }
 
 int HostUserIO::GetString(const CTwString& strPrompt, CTwString& strValue)
 {
     int iFlags = 0;
     takeKeywords(iFlags);
-    QString line;
-    if (!m_input.readLine(strPrompt, line))
-        return kTwCancel;
-    strValue = line;
-    return kTwNormal;
+    Prompt prompt(strPrompt, UserInput::Answer::Text, iFlags, CTwKeywordArray());
+    prompt.accept = [&](const QString& strLine)
+    {
+        strValue = strLine;
+        return true;
+    };
+    return ask(prompt);
 }
 
 void HostUserIO::PutMessage(const CTwString& strMessage)

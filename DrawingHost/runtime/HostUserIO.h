@@ -2,12 +2,13 @@
 
 #include "RuntimeExport.h"
 #include "UnitFormatter.h"
+#include "UserInput.h"
 
 #include <CTwUserIO.h>
 
 #include <QCoreApplication>
 
-class UserInput;
+#include <functional>
 
 // The prompting object every command gets through GetTwUserIO: prompts on the
 // command line, answers from UserInput. A malformed answer gets a message and
@@ -48,8 +49,28 @@ public:
 private:
     // Takes the keywords SetKeywords gave for this one call.
     CTwKeywordArray takeKeywords(int& iFlags);
-    // Answers that are keywords of the list: true when handled (status set).
-    bool keywordAnswer(const QString& strLine, const CTwKeywordArray& keywords, int& iStatus);
+    // One prompt, asked until an answer fits: an empty answer (onEmpty, else
+    // kTwNone where allowed, else refused with emptyRefusal), an answer that
+    // accept takes (kTwNormal), one of the keywords (keywordStatus), or a
+    // refusal with invalid's message and the same prompt again.
+    struct Prompt
+    {
+        Prompt(const QString& strText, UserInput::Answer kind, int iPromptFlags,
+               const CTwKeywordArray& promptKeywords)
+            : text(strText), answer(kind), iFlags(iPromptFlags), keywords(promptKeywords)
+        {
+        }
+        QString text;
+        UserInput::Answer answer;
+        int iFlags = 0;
+        CTwKeywordArray keywords;
+        int keywordStatus = kTwKeyword;
+        QString emptyRefusal;
+        std::function<int()> onEmpty;
+        std::function<bool(const QString&)> accept;
+        std::function<QString(const QString&)> invalid;
+    };
+    int ask(const Prompt& prompt);
 
     UserInput& m_input;
     UnitFormatter m_formatter;

@@ -76,11 +76,11 @@ bool UserInput::cancelledNow() const
     return m_cancelOutside || (m_processor && m_processor->innermostCancelled());
 }
 
-bool UserInput::readLine(const QString& strPrompt, QString& strLine, bool bWantsPoint)
+bool UserInput::readLine(const QString& strPrompt, QString& strLine, Answer answer)
 {
-    m_commandLine.setPrompt(strPrompt);
-    const bool outerWantsPoint = m_wantsPoint;
-    m_wantsPoint = bWantsPoint;
+    m_commandLine.setPrompt(strPrompt, answer == Answer::Text);
+    const Answer outerAnswer = m_answer;
+    m_answer = answer;
     bool answered = false;
     for (;;)
     {
@@ -122,7 +122,7 @@ bool UserInput::readLine(const QString& strPrompt, QString& strLine, bool bWants
     }
     if (!isWaiting())
         m_cancelOutside = false;
-    m_wantsPoint = outerWantsPoint;
+    m_answer = outerAnswer;
     return answered;
 }
 

@@ -47,12 +47,21 @@ public:
     void submitPoint(QPointF point);
 
     bool isWaiting() const { return !m_loops.isEmpty(); }
-    bool isWaitingForPoint() const { return isWaiting() && m_wantsPoint; }
+    bool isWaitingForPoint() const { return isWaiting() && m_answer == Answer::Point; }
 
+    // What a prompt asks for: a word (a keyword, a number: Space ends it), a
+    // point (a word, or a click in the drawing view), or free text (Space is
+    // part of it).
+    enum class Answer
+    {
+        Word,
+        Point,
+        Text,
+    };
     // Shows strPrompt and reads one answer into strLine. False when the
     // command was cancelled, or when input is not interactive and nothing is
     // left to read.
-    bool readLine(const QString& strPrompt, QString& strLine, bool bWantsPoint = false);
+    bool readLine(const QString& strPrompt, QString& strLine, Answer answer = Answer::Word);
     // Makes waiting prompts look at their state again (new lines, cancel).
     void wake();
 
@@ -81,7 +90,7 @@ private:
     QStringList m_pending;
     QList<QEventLoop*> m_loops;
     bool m_interactive = false;
-    bool m_wantsPoint = false;
+    Answer m_answer = Answer::Word;
     bool m_cancelOutside = false;
     int m_rejected = 0;
     int m_starved = 0;

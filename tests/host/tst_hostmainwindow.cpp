@@ -1,6 +1,6 @@
-// The main window as modules use it: the UI notifications while it is built,
-// menus and their populate notification, docks, the toggle button, the
-// command line, theme and help.
+// The main window as modules and users use it: the UI notifications while it
+// is built, menus and their populate notification, docks, the toggle button,
+// the command line and its habits, theme and help.
 
 #include "HostTestSupport.h"
 
@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -31,6 +33,8 @@ private slots:
     void toggleButton();
     void userAnswersInTheWindow_data();
     void userAnswersInTheWindow();
+    void commandLineHabits_data();
+    void commandLineHabits();
     void themeAndWorkspace();
     void help();
 };
@@ -243,6 +247,118 @@ void TestHostMainWindow::userAnswersInTheWindow()
     QCOMPARE(runtime.processor().runLine("GETDISTANCE"), status);
     QCOMPARE(ACTIVE_DOCUMENT()->GetDatabase()->getLastDistance(), distance);
     QVERIFY(placedOnly);
+}
+
+void TestHostMainWindow::commandLineHabits_data()
+{
+    // Each step types into a widget: c the command line's input, v the
+    // drawing view, d a focusable widget in a dock panel. <Return>, <Space>,
+    // <Escape> and <Up> are keys.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("drawings");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("a typed command and its answers show once each")
+        << QStringList{"c:GETDISTANCE<Return>", "c:0,0<Return>", "c:3,4<Return>"} << 1
+        << QStringList{"Command: GETDISTANCE", "Specify first point: 0,0",
+                       "Specify second point: 3,4", "Distance = 5.0000"};
+    QTest::newRow("markup typed by the user stays text")
+        << QStringList{"c:a&amp;b<Return>"} << 1
+        << QStringList{"Command: a&amp;b", "Unknown command \"a&amp;b\"."};
+    QTest::newRow("keys typed in the drawing view go to the command line")
+        << QStringList{"v:NEW<Return>"} << 2 << QStringList{"Command: NEW"};
+    QTest::newRow("Enter on an empty command line repeats the last command")
+        << QStringList{"c:NEW<Return>", "v:<Return>"} << 3
+        << QStringList{"Command: NEW", "Command: NEW"};
+    QTest::newRow("Enter with nothing to repeat shows the prompt")
+        << QStringList{"c:<Return>"} << 1 << QStringList{"Command:"};
+    QTest::newRow("Space ends a command and, on an empty line, repeats it")
+        << QStringList{"v:NEW<Space>", "v:<Space>"} << 3
+        << QStringList{"Command: NEW", "Command: NEW"};
+    QTest::newRow("Space ends a point")
+        << QStringList{"v:GETDISTANCE<Space>", "v:0,0<Space>", "v:6,8<Space>"} << 1
+        << QStringList{"Command: GETDISTANCE", "Specify first point: 0,0",
+                       "Specify second point: 6,8", "Distance = 10.0000"};
+    QTest::newRow("a text prompt keeps the spaces typed")
+        << QStringList{"v:TEXT<Return>", "c:two words<Return>"} << 1
+        << QStringList{"Command: TEXT", "Text: two words", "Got \"two words\""};
+    QTest::newRow("Up recalls the line entered before")
+        << QStringList{"c:NEW<Return>", "c:<Up><Return>"} << 3
+        << QStringList{"Command: NEW", "Command: NEW"};
+    QTest::newRow("Escape typed in the drawing view cancels the prompt")
+        << QStringList{"v:GETDISTANCE<Return>", "v:<Escape>"} << 1
+        << QStringList{"Command: GETDISTANCE", "*Cancel*"};
+    QTest::newRow("keys typed in a dock panel stay there")
+        << QStringList{"d:NEW<Return>"} << 1 << QStringList{};
+}
+
+void TestHostMainWindow::commandLineHabits()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, drawings);
+    QFETCH(QStringList, shown);
+
+    OdStaticRxObject<TestCommand> text(u"_TEXT", u"TEXT",
+                                       [](OdEdCommandContext* pCtx)
+                                       {
+                                           CTwUserIO* io = GetTwUserIO(pCtx);
+                                           CTwString value;
+                                           const int status = io->GetString(u"Text:", value);
+                                           io->PutMessage(u"Got \"" + value + u"\"");
+                                           return status;
+                                       });
+    HostRuntime runtime;
+    odedRegCmds()->addCommand(&text);
+    HostMainWindow* pWindow = runtime.createMainUi();
+    HostDocument* pDoc = runtime.openSampleDrawing();
+    runtime.input().setInteractive(true);
+    auto* pPanel = new QWidget;
+    pPanel->setFocusPolicy(Qt::StrongFocus);
+    pWindow->CreateDockPanel(pPanel, 2, 3, u"Panel", u"Panel", 0, 0, -1, -1, -1, -1, false, true,
+                             true, u"", u"");
+    pWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pWindow));
+    auto* pHistory = pWindow->commandLineWidget()->findChild<QPlainTextEdit*>("commandHistory");
+    const QHash<QChar, QWidget*> targets{
+        {'c', pWindow->commandLineWidget()->findChild<QLineEdit*>("commandInput")},
+        {'v', pWindow->drawingView(pDoc)},
+        {'d', pPanel}};
+    const QHash<QString, Qt::Key> keys{{"Return", Qt::Key_Return},
+                                       {"Space", Qt::Key_Space},
+                                       {"Escape", Qt::Key_Escape},
+                                       {"Up", Qt::Key_Up}};
+    runtime.commandLine().clearMessages();
+    pHistory->clear();
+
+    // Typed from the event loop, as a user types: a command waits for its
+    // answers in a nested loop that the next step then runs in.
+    qsizetype done = 0;
+    std::function<void()> typeNext = [&]
+    {
+        const QString step = steps.at(done);
+        QWidget* pTarget = targets.value(step.at(0));
+        pTarget->setFocus();
+        static const QRegularExpression token("<(\\w+)>|([^<]+)");
+        for (auto it = token.globalMatch(step.mid(2)); it.hasNext();)
+        {
+            const QRegularExpressionMatch match = it.next();
+            if (match.hasCaptured(1))
+                QTest::keyClick(pTarget, keys.value(match.captured(1)));
+            else
+                QTest::keyClicks(pTarget, match.captured(2));
+        }
+        if (++done < steps.size())
+            QTimer::singleShot(0, pWindow, typeNext);
+    };
+    QTimer::singleShot(0, pWindow, typeNext);
+    QTRY_VERIFY(done == steps.size() && runtime.processor().isQuiet() &&
+                !runtime.input().isWaiting());
+
+    QCOMPARE(int(runtime.documents().DocumentCount()), drawings);
+    QCOMPARE(runtime.commandLine().messages(), shown);
+    // The window shows the same lines, each once.
+    const QString history = pHistory->toPlainText();
+    QCOMPARE(history.isEmpty() ? QStringList() : history.split('\n'), shown);
 }
 
 void TestHostMainWindow::themeAndWorkspace()

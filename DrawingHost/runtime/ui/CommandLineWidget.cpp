@@ -86,6 +86,35 @@ void CommandLineWidget::focusInput()
     m_input->setFocus(Qt::OtherFocusReason);
 }
 
+bool CommandLineWidget::isCommandLineKey(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (event.key())
+    {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+    case Qt::Key_Backspace:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return true;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+void CommandLineWidget::typeKey(const QKeyEvent& event)
+{
+    m_input->setFocus(Qt::OtherFocusReason);
+    QKeyEvent copy(event.type(), event.key(), event.modifiers(), event.text(), event.isAutoRepeat(),
+                   ushort(event.count()));
+    QCoreApplication::sendEvent(m_input, &copy);
+}
+
 bool CommandLineWidget::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_input || event->type() != QEvent::KeyPress)
@@ -98,6 +127,11 @@ bool CommandLineWidget::eventFilter(QObject* watched, QEvent* event)
         {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            enterLine();
+            return true;
+        case Qt::Key_Space:
+            if (!m_spaceEndsLine)
+                break;
             enterLine();
             return true;
         case Qt::Key_Escape:
@@ -129,10 +163,6 @@ bool CommandLineWidget::eventFilter(QObject* watched, QEvent* event)
 void CommandLineWidget::enterLine()
 {
     const QString line = m_input->text();
-    QString echo = prompt();
-    if (!echo.isEmpty() && !echo.back().isSpace())
-        echo += QLatin1Char(' ');
-    appendMessage(echo + line);
     m_input->clear();
     if (!line.trimmed().isEmpty() && (m_recall.isEmpty() || m_recall.last() != line))
     {
@@ -147,7 +177,6 @@ void CommandLineWidget::enterLine()
 
 void CommandLineWidget::cancelLine()
 {
-    appendMessage(QStringLiteral("*Cancel*"));
     m_input->clear();
     m_recallPos = static_cast<int>(m_recall.size());
     m_draft.clear();
