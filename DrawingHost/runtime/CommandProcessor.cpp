@@ -4,8 +4,6 @@
 #include "Documents.h"
 #include "Guard.h"
 #include "HostEditor.h"
-#include "HostRuntime.h"
-#include "UserInput.h"
 
 #include <CTwCommand.h>
 
@@ -18,10 +16,13 @@ CTwDocument* HostCommandContext::GetDocument() const
     return m_document.data();
 }
 
-CommandProcessor::CommandProcessor(HostRuntime& runtime, QObject* parent)
-    : QObject(parent), m_runtime(runtime)
+CommandProcessor::CommandProcessor(CommandLine& commandLine, UserInput& input,
+                                   HostCommandStack& stack, HostEditor& editor,
+                                   DocumentManager& documents, QObject* parent)
+    : QObject(parent), m_commandLine(commandLine), m_input(input), m_stack(stack), m_editor(editor),
+      m_documents(documents)
 {
-    connect(&runtime.input(), &UserInput::linesQueued, this, &CommandProcessor::scheduleDrain);
+    connect(&input, &UserInput::linesQueued, this, &CommandProcessor::scheduleDrain);
 }
 
 int CommandProcessor::classify(int iStatus)
@@ -38,14 +39,14 @@ QString CommandProcessor::currentCommandName() const
 
 bool CommandProcessor::isQuiet() const
 {
-    return m_frames.empty() && m_queue.empty() && !m_runtime.input().hasPending();
+    return m_frames.empty() && m_queue.empty() && m_idleTasks.empty() && !m_input.hasPending();
 }
 
 int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
 {
     if (!pCmd)
         return kTwError;
-    CommandLine& commandLine = m_runtime.commandLine();
+    CommandLine& commandLine = m_commandLine;
     if (!strEcho.isEmpty())
         commandLine.message(CommandLine::commandPrompt() + QLatin1Char(' ') + strEcho);
 
@@ -53,13 +54,12 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
     QString globalName;
     callGuarded(QStringLiteral("globalName"),
                 [&] { globalName = QString::fromStdU16String(pCmd->globalName().str()); });
-    auto context =
-        OdRxObjectImpl<HostCommandContext>::createObject(m_runtime.documents().activeDocument());
+    auto context = OdRxObjectImpl<HostCommandContext>::createObject(m_documents.activeDocument());
     if (m_frames.empty() && !globalName.isEmpty())
         m_lastCommand = globalName;
     m_frames.push_back(Frame{pCmd, globalName});
     emit commandStarted(globalName);
-    HostEditor& editor = m_runtime.editor();
+    HostEditor& editor = m_editor;
     editor.fireCommandWillStart(pCmd, context.get());
 
     int status = kTwNormal;
@@ -84,7 +84,7 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
     }
     else if (status == kTwError)
     {
-        m_runtime.input().reject(tr("Command %1 failed.").arg(globalName));
+        m_input.reject(tr("Command %1 failed.").arg(globalName));
         editor.fireCommandFailed(pCmd, context.get());
     }
     else
@@ -103,16 +103,15 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
 int CommandProcessor::runNamed(const QString& strName, bool bEcho)
 {
     const QString name = strName.trimmed();
-    OdEdCommandPtr cmd = m_runtime.commandStack().lookupCmd(OdString(name.toStdU16String()));
+    OdEdCommandPtr cmd = m_stack.lookupCmd(OdString(name.toStdU16String()));
     if (!cmd)
     {
         if (bEcho)
-            m_runtime.commandLine().message(CommandLine::commandPrompt() + QLatin1Char(' ') +
-                                            strName);
-        m_runtime.input().reject(tr("Unknown command \"%1\".").arg(name));
-        auto context = OdRxObjectImpl<HostCommandContext>::createObject(
-            m_runtime.documents().activeDocument());
-        m_runtime.editor().fireUnknownCommand(OdString(name.toStdU16String()), context.get());
+            m_commandLine.message(CommandLine::commandPrompt() + QLatin1Char(' ') + strName);
+        m_input.reject(tr("Unknown command \"%1\".").arg(name));
+        auto context =
+            OdRxObjectImpl<HostCommandContext>::createObject(m_documents.activeDocument());
+        m_editor.fireUnknownCommand(OdString(name.toStdU16String()), context.get());
         return kTwError;
     }
     return runCommand(cmd.get(), bEcho ? strName : QString());
@@ -125,8 +124,8 @@ int CommandProcessor::runLine(const QString& strLine)
         return repeatLast();
     if (line == QLatin1String("^C"))
     {
-        m_runtime.commandLine().message(CommandLine::commandPrompt() + QLatin1Char(' ') + line);
-        m_runtime.commandLine().message(tr("*Cancel*"));
+        m_commandLine.message(CommandLine::commandPrompt() + QLatin1Char(' ') + line);
+        m_commandLine.message(tr("*Cancel*"));
         return kTwCancel;
     }
     return runNamed(line, true);
@@ -136,11 +135,11 @@ int CommandProcessor::repeatLast()
 {
     OdEdCommandPtr cmd;
     if (!m_lastCommand.isEmpty())
-        cmd = m_runtime.commandStack().lookupCmd(OdString(m_lastCommand.toStdU16String()));
+        cmd = m_stack.lookupCmd(OdString(m_lastCommand.toStdU16String()));
     if (!cmd)
     {
         // Nothing to repeat (or its module is gone): Enter just shows the prompt.
-        m_runtime.commandLine().message(CommandLine::commandPrompt());
+        m_commandLine.message(CommandLine::commandPrompt());
         return kTwNormal;
     }
     QString localName;
@@ -159,8 +158,7 @@ OdResBufPtr CommandProcessor::evaluate(const QString& strName, bool bAllowNested
 {
     int status = kTwError;
     if (!isIdle() && !bAllowNested)
-        m_runtime.commandLine().message(
-            tr("%1 cannot run while another command runs.").arg(strName));
+        m_commandLine.message(tr("%1 cannot run while another command runs.").arg(strName));
     else
         status = classify(runNamed(strName, bEcho));
     return OdResBuf::newRb(status);
@@ -170,14 +168,34 @@ void CommandProcessor::cancelInnermost()
 {
     if (!m_frames.empty())
         m_frames.back().cancelled = true;
-    m_runtime.input().wake();
+    m_input.wake();
 }
 
 void CommandProcessor::cancelAll()
 {
     for (Frame& frame : m_frames)
         frame.cancelled = true;
-    m_runtime.input().wake();
+    m_input.wake();
+}
+
+QString CommandProcessor::cancelCommandsFrom(const void* pImageBase)
+{
+    for (std::size_t i = 0; i < m_frames.size(); ++i)
+    {
+        if (!isFromImage(m_frames[i].command, pImageBase))
+            continue;
+        for (std::size_t j = i; j < m_frames.size(); ++j)
+            m_frames[j].cancelled = true;
+        m_input.wake();
+        return m_frames[i].globalName;
+    }
+    return QString();
+}
+
+void CommandProcessor::whenIdle(std::function<void()> fn)
+{
+    m_idleTasks.push_back(std::move(fn));
+    scheduleDrain();
 }
 
 void CommandProcessor::scheduleDrain()
@@ -194,18 +212,27 @@ void CommandProcessor::drain()
     // A running command reschedules when it ends.
     if (!isIdle())
         return;
+    if (!m_idleTasks.empty())
+    {
+        const std::vector<std::function<void()>> tasks = std::move(m_idleTasks);
+        m_idleTasks.clear();
+        for (const auto& task : tasks)
+            task();
+        scheduleDrain();
+        return;
+    }
     if (!m_queue.empty())
     {
         Queued next = m_queue.front();
         m_queue.erase(m_queue.begin());
         // An unknown command's inputs would otherwise run as commands.
-        if (m_runtime.commandStack().lookupCmd(OdString(next.name.trimmed().toStdU16String())))
-            m_runtime.input().enqueueFront(next.inputs);
+        if (m_stack.lookupCmd(OdString(next.name.trimmed().toStdU16String())))
+            m_input.enqueueFront(next.inputs);
         runNamed(next.name, true);
         scheduleDrain();
         return;
     }
-    UserInput& input = m_runtime.input();
+    UserInput& input = m_input;
     if (input.hasPending())
     {
         runLine(input.takeNext());

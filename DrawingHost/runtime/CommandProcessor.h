@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RuntimeExport.h"
+#include "UserInput.h"
 
 #include <OdEdCommand.h>
 #include <OdResBuf.h>
@@ -9,10 +10,14 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
-class HostRuntime;
+class CommandLine;
+class DocumentManager;
+class HostCommandStack;
 class HostDocument;
+class HostEditor;
 
 // The context a command runs with: the document that was current when it
 // started (null once that document has closed).
@@ -34,12 +39,16 @@ private:
 //
 // Queued work starts only from the event loop and only while no command runs:
 // first queued commands, then queued input lines, one per turn of the loop.
-class DH_RUNTIME_EXPORT CommandProcessor : public QObject
+class DH_RUNTIME_EXPORT CommandProcessor : public QObject, public RunningCommands
 {
     Q_OBJECT
 
 public:
-    explicit CommandProcessor(HostRuntime& runtime, QObject* parent = nullptr);
+    // Commands are looked up in stack and run in the active document of
+    // documents; editor's reactors hear of each run; lines come from input
+    // and messages go to commandLine.
+    CommandProcessor(CommandLine& commandLine, UserInput& input, HostCommandStack& stack,
+                     HostEditor& editor, DocumentManager& documents, QObject* parent = nullptr);
 
     // A line typed while no command runs: a command name, or an empty line
     // (Enter or Space), which repeats the last command. Returns the status.
@@ -59,11 +68,20 @@ public:
     // The nested request behind EvaluateRequest.
     OdResBufPtr evaluate(const QString& strName, bool bAllowNested, bool bEcho);
 
-    void cancelInnermost();
+    void cancelInnermost() override;
     void cancelAll();
-    bool isIdle() const { return m_frames.empty(); }
+    bool isIdle() const override { return m_frames.empty(); }
     int depth() const { return int(m_frames.size()); }
-    bool innermostCancelled() const { return !m_frames.empty() && m_frames.back().cancelled; }
+    bool innermostCancelled() const override
+    {
+        return !m_frames.empty() && m_frames.back().cancelled;
+    }
+    // Cancels the outermost running command whose class lives in the library
+    // image, and every command nested in it. Returns the global name of the
+    // command cancelled (empty when none of the image runs).
+    QString cancelCommandsFrom(const void* pImageBase);
+    // Runs fn once no command runs any more (before queued work).
+    void whenIdle(std::function<void()> fn);
     // Global name of the innermost running command (empty when idle).
     QString currentCommandName() const;
 
@@ -97,8 +115,13 @@ private:
     void drain();
     int repeatLast();
 
-    HostRuntime& m_runtime;
+    CommandLine& m_commandLine;
+    UserInput& m_input;
+    HostCommandStack& m_stack;
+    HostEditor& m_editor;
+    DocumentManager& m_documents;
     std::vector<Frame> m_frames;
+    std::vector<std::function<void()>> m_idleTasks;
     std::vector<Queued> m_queue;
     QString m_lastCommand;
     bool m_drainScheduled = false;

@@ -71,6 +71,16 @@ HostDocument* DocumentManager::createDocument(const QString& strTitle,
     return pDoc;
 }
 
+HostDocument* DocumentManager::newDrawing()
+{
+    return createDocument(nextTitle(), DrawingGeometry());
+}
+
+HostDocument* DocumentManager::openSampleDrawing()
+{
+    return createDocument(tr("Sample"), sampleDrawing());
+}
+
 void DocumentManager::deactivateCurrent()
 {
     if (HostDocument* pOld = m_active)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Guard.h"
+#include "ReactorList.h"
 #include "RuntimeExport.h"
 #include "ui/DrawingGeometry.h"
 
@@ -103,6 +103,10 @@ public:
     // "Drawing1", "Drawing2", ... not yet used by an open drawing.
     QString nextTitle() const;
     HostDocument* createDocument(const QString& strTitle, const DrawingGeometry& geometry);
+    // An empty drawing titled nextTitle().
+    HostDocument* newDrawing();
+    // The drawing the host starts with.
+    HostDocument* openSampleDrawing();
     void activateDocument(HostDocument* pDoc);
     void closeDocument(HostDocument* pDoc);
     void closeAll();

@@ -1,19 +1,30 @@
 #include "Guard.h"
 
-#include "CommandLine.h"
-#include "HostRuntime.h"
-
 #include <QCoreApplication>
 
 #include <dlfcn.h>
+
+namespace
+{
+std::function<void(const QString&)>& guardSink()
+{
+    static std::function<void(const QString&)> sink;
+    return sink;
+}
+} // namespace
+
+void setGuardReportSink(std::function<void(const QString&)> report)
+{
+    guardSink() = std::move(report);
+}
 
 void reportGuardFailure(const QString& strWhat, const char* pszWhy)
 {
     const QString why = pszWhy ? QString::fromLocal8Bit(pszWhy)
                                : QCoreApplication::translate("Guard", "unknown exception");
     const QString text = QCoreApplication::translate("Guard", "Error in %1: %2").arg(strWhat, why);
-    if (HostRuntime* pRuntime = HostRuntime::instance())
-        pRuntime->commandLine().message(text);
+    if (const auto& sink = guardSink())
+        sink(text);
     else
         qWarning("%s", qPrintable(text));
 }

@@ -2,15 +2,16 @@
 
 #include "Documents.h"
 #include "HostEditor.h"
-#include "HostRuntime.h"
+#include "HostUserIO.h"
+#include "ModuleManager.h"
 #include "UIManager.h"
-#include "UserInput.h"
-#include "ui/Theme.h"
 
 #include <CTwDocument.h>
 #include <CTwUserIO.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineF>
 #include <QTimer>
 #include <QtMath>
@@ -26,42 +27,41 @@ QString withDegreeSign(const QString& strText, int iUnit)
     return (iUnit == 0 || iUnit == 4) ? strText + QChar(0x00B0) : strText;
 }
 
-// A refused answer: shown like any message, and counted so that a script
-// with a bad line fails.
-void refuse(CTwUserIO* io, const QString& strMessage)
-{
-    if (HostRuntime* pRuntime = HostRuntime::instance())
-        pRuntime->input().reject(strMessage);
-    else
-        io->PutMessage(strMessage);
-}
-
 struct RunEnv
 {
-    CTwUserIO* io = nullptr;
+    HostUserIO* io = nullptr;
     OdDbDatabasePtr db;
 };
 
 // The prompting object and the drawing of a run; false (and a message) when
-// the command cannot run.
-bool prepare(OdEdCommandContext* pCmdCtx, RunEnv& env, bool bNeedsDrawing)
+// there is no drawing to work on.
+bool prepare(HostUserIO& io, OdEdCommandContext* pCmdCtx, RunEnv& env)
 {
-    env.io = GetTwUserIO(pCmdCtx);
-    if (!env.io)
-        return false;
-    CTwDocument* pDoc = pCmdCtx->GetDocument();
-    if (pDoc)
+    env.io = &io;
+    if (CTwDocument* pDoc = pCmdCtx ? pCmdCtx->GetDocument() : nullptr)
         env.db = pDoc->GetDatabase();
-    if (bNeedsDrawing && !env.db)
+    if (!env.db)
     {
-        env.io->PutMessage(QCoreApplication::translate("HostCommand", "No drawing is open."));
+        io.PutMessage(QCoreApplication::translate("HostCommand", "No drawing is open."));
         return false;
     }
     return true;
 }
 
+// A module path as users type or paste it: surrounding quotes go, and a
+// leading ~ is the home folder.
+QString modulePath(const QString& strAnswer)
+{
+    QString path = strAnswer.trimmed();
+    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
+        path = path.mid(1, path.size() - 2);
+    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
+        path.replace(0, 1, QDir::homePath());
+    return path;
+}
+
 // A point that differs from pFirst; kTwNormal or the prompt's status.
-int getSecondPoint(CTwUserIO* io, const QString& strPrompt, QPointF first, QPointF& second)
+int getSecondPoint(HostUserIO* io, const QString& strPrompt, QPointF first, QPointF& second)
 {
     for (;;)
     {
@@ -70,13 +70,13 @@ int getSecondPoint(CTwUserIO* io, const QString& strPrompt, QPointF first, QPoin
             return status;
         if (second != first)
             return kTwNormal;
-        refuse(io,
-               QCoreApplication::translate("HostCommand", "The two points of a line must differ."));
+        io->refuse(
+            QCoreApplication::translate("HostCommand", "The two points of a line must differ."));
     }
 }
 
 // An integer setting in [0, iMax]; Enter keeps the current value.
-int askSetting(CTwUserIO* io, const QString& strPrompt, int iCurrent, int iMax, int& iValue)
+int askSetting(HostUserIO* io, const QString& strPrompt, int iCurrent, int iMax, int& iValue)
 {
     for (;;)
     {
@@ -95,9 +95,9 @@ int askSetting(CTwUserIO* io, const QString& strPrompt, int iCurrent, int iMax, 
             iValue = value;
             return kTwNormal;
         }
-        refuse(io,
-               QCoreApplication::translate("HostCommand", "Requires an integer between 0 and %1.")
-                   .arg(iMax));
+        io->refuse(
+            QCoreApplication::translate("HostCommand", "Requires an integer between 0 and %1.")
+                .arg(iMax));
     }
 }
 } // namespace
@@ -150,7 +150,7 @@ double angleBetween(QPointF a, QPointF b)
 int HostGetDistanceCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 {
     RunEnv env;
-    if (!prepare(pCmdCtx, env, true))
+    if (!prepare(m_parts.io, pCmdCtx, env))
         return kTwError;
     QPointF first, second;
     int status = env.io->GetPoint(tr("Specify first point:"), first);
@@ -168,7 +168,7 @@ int HostGetDistanceCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 int HostGetAreaCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 {
     RunEnv env;
-    if (!prepare(pCmdCtx, env, true))
+    if (!prepare(m_parts.io, pCmdCtx, env))
         return kTwError;
     QList<QPointF> points;
     for (;;)
@@ -183,7 +183,7 @@ int HostGetAreaCommand::RunCommand(OdEdCommandContext* pCmdCtx)
         {
             if (points.size() >= 3)
                 break;
-            refuse(env.io, tr("An area needs at least three points."));
+            env.io->refuse(tr("An area needs at least three points."));
             continue;
         }
         if (status != kTwNormal)
@@ -203,7 +203,7 @@ int HostGetAreaCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 int HostGetAngleCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 {
     RunEnv env;
-    if (!prepare(pCmdCtx, env, true))
+    if (!prepare(m_parts.io, pCmdCtx, env))
         return kTwError;
     QPointF a1, a2, b1, b2;
     int status = env.io->GetPoint(tr("Specify first point of the first line:"), a1);
@@ -225,7 +225,7 @@ int HostGetAngleCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 int HostLuprecCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 {
     RunEnv env;
-    if (!prepare(pCmdCtx, env, true))
+    if (!prepare(m_parts.io, pCmdCtx, env))
         return kTwError;
     int value = 0;
     const int status =
@@ -239,7 +239,7 @@ int HostLuprecCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 int HostAunitsCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 {
     RunEnv env;
-    if (!prepare(pCmdCtx, env, true))
+    if (!prepare(m_parts.io, pCmdCtx, env))
         return kTwError;
     env.io->PutMessage(
         tr("Angular units: 0 decimal degrees, 1 degrees/minutes/seconds, 2 grads, 3 radians, "
@@ -254,71 +254,55 @@ int HostAunitsCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 
 int HostNewCommand::RunCommand(OdEdCommandContext*)
 {
-    HostRuntime* pRuntime = HostRuntime::instance();
-    if (!pRuntime)
-        return kTwError;
-    return pRuntime->newDrawing() ? kTwNormal : kTwError;
+    return m_parts.documents.newDrawing() ? kTwNormal : kTwError;
 }
 
-int HostCloseCommand::RunCommand(OdEdCommandContext* pCmdCtx)
+int HostCloseCommand::RunCommand(OdEdCommandContext*)
 {
-    HostRuntime* pRuntime = HostRuntime::instance();
-    CTwUserIO* io = GetTwUserIO(pCmdCtx);
-    if (!pRuntime || !io)
-        return kTwError;
-    HostDocument* pDoc = pRuntime->documents().activeDocument();
+    HostDocument* pDoc = m_parts.documents.activeDocument();
     if (!pDoc)
     {
-        io->PutMessage(tr("No drawing is active."));
+        m_parts.io.PutMessage(tr("No drawing is active."));
         return kTwError;
     }
-    pRuntime->documents().closeDocument(pDoc);
+    m_parts.documents.closeDocument(pDoc);
     return kTwNormal;
 }
 
 int HostStartPageCommand::RunCommand(OdEdCommandContext*)
 {
-    HostRuntime* pRuntime = HostRuntime::instance();
-    if (!pRuntime)
-        return kTwError;
-    pRuntime->documents().showStartPage();
+    m_parts.documents.showStartPage();
     return kTwNormal;
 }
 
-int HostThemeCommand::RunCommand(OdEdCommandContext* pCmdCtx)
+int HostThemeCommand::RunCommand(OdEdCommandContext*)
 {
-    HostRuntime* pRuntime = HostRuntime::instance();
-    CTwUserIO* io = GetTwUserIO(pCmdCtx);
-    if (!pRuntime || !io)
-        return kTwError;
+    HostUserIO& io = m_parts.io;
     CTwKeywordArray keywords;
     keywords.push_back(u"_Light", tr("Light"));
     keywords.push_back(u"_Dark", tr("Dark"));
-    io->SetKeywords(0, keywords);
+    io.SetKeywords(0, keywords);
     CTwString answer;
-    const int status = io->GetKeyword(io->ComposePrompt(tr("Choose the colour theme"), keywords),
-                                      keywords, answer, 0, 0);
+    const int status = io.GetKeyword(io.ComposePrompt(tr("Choose the colour theme"), keywords),
+                                     keywords, answer, 0, 0);
     if (status != kTwNormal)
         return status;
-    pRuntime->ui().setColorTheme(answer.equalNoCase(u"_Dark") ? 2 : 1);
+    m_parts.ui.setColorTheme(answer.equalNoCase(u"_Dark") ? 2 : 1);
     return kTwNormal;
 }
 
-int HostWorkspaceCommand::RunCommand(OdEdCommandContext* pCmdCtx)
+int HostWorkspaceCommand::RunCommand(OdEdCommandContext*)
 {
-    HostRuntime* pRuntime = HostRuntime::instance();
-    CTwUserIO* io = GetTwUserIO(pCmdCtx);
-    if (!pRuntime || !io)
-        return kTwError;
+    HostUserIO& io = m_parts.io;
     CTwKeywordArray keywords;
-    for (const QString& name : pRuntime->ui().workspaceNames())
+    for (const QString& name : m_parts.ui.workspaceNames())
         keywords.push_back(QLatin1Char('_') + name, name);
     CTwString answer;
-    const int status = io->GetKeyword(io->ComposePrompt(tr("Choose the workspace"), keywords),
-                                      keywords, answer, 0, 0);
+    const int status = io.GetKeyword(io.ComposePrompt(tr("Choose the workspace"), keywords),
+                                     keywords, answer, 0, 0);
     if (status != kTwNormal)
         return status;
-    pRuntime->ui().setCurrentWorkspace(QString(answer).mid(1));
+    m_parts.ui.setCurrentWorkspace(QString(answer).mid(1));
     return kTwNormal;
 }
 
@@ -329,18 +313,78 @@ int HostQuitCommand::RunCommand(OdEdCommandContext*)
     return kTwNormal;
 }
 
+int HostLoadCommand::RunCommand(OdEdCommandContext*)
+{
+    CTwString answer;
+    const int status = m_parts.io.GetString(tr("Module file to load:"), answer);
+    if (status != kTwNormal)
+        return status;
+    const QString path = modulePath(answer);
+    if (path.isEmpty())
+    {
+        m_parts.io.refuse(tr("No module file given."));
+        return kTwNormal;
+    }
+    // A refusal has been reported (and counted) by the module manager.
+    m_parts.modules.load(path);
+    return kTwNormal;
+}
+
+int HostUnloadCommand::RunCommand(OdEdCommandContext*)
+{
+    if (m_parts.modules.loadedPaths().isEmpty())
+    {
+        m_parts.io.refuse(tr("No module is loaded."));
+        return kTwNormal;
+    }
+    CTwString answer;
+    const int status = m_parts.io.GetString(tr("Module to unload (file name or path):"), answer);
+    if (status != kTwNormal)
+        return status;
+    QString why;
+    const QString path = m_parts.modules.find(modulePath(answer), why);
+    if (path.isEmpty())
+        m_parts.io.refuse(why);
+    else
+        m_parts.modules.unload(path);
+    return kTwNormal;
+}
+
+int HostModulesCommand::RunCommand(OdEdCommandContext*)
+{
+    const QStringList paths = m_parts.modules.loadedPaths();
+    if (paths.isEmpty())
+    {
+        m_parts.io.PutMessage(tr("No module is loaded."));
+        return kTwNormal;
+    }
+    m_parts.io.PutMessage(tr("Loaded modules: %1").arg(paths.size()));
+    for (const QString& path : paths)
+        m_parts.io.PutMessage(QStringLiteral("  %1  %2").arg(QFileInfo(path).fileName(), path));
+    return kTwNormal;
+}
+
+HostCommandSet::HostCommandSet(const HostCommandParts& parts)
+    : getDistance(parts), getArea(parts), getAngle(parts), luprec(parts), aunits(parts),
+      newDrawing(parts), close(parts), startPage(parts), theme(parts), workspace(parts),
+      quit(parts), load(parts), unload(parts), modules(parts)
+{
+}
+
+std::vector<OdEdCommand*> HostCommandSet::all()
+{
+    return {&getDistance, &getArea, &getAngle,  &luprec, &aunits, &newDrawing, &close,
+            &startPage,   &theme,   &workspace, &quit,   &load,   &unload,     &modules};
+}
+
 void HostCommandSet::registerWith(HostCommandStack& stack)
 {
-    for (OdEdCommand* pCmd : std::initializer_list<OdEdCommand*>{
-             &getDistance, &getArea, &getAngle, &luprec, &aunits, &newDrawing, &close, &startPage,
-             &theme, &workspace, &quit})
+    for (OdEdCommand* pCmd : all())
         stack.addCommand(pCmd);
 }
 
 void HostCommandSet::unregisterFrom(HostCommandStack& stack)
 {
-    for (OdEdCommand* pCmd : std::initializer_list<OdEdCommand*>{
-             &getDistance, &getArea, &getAngle, &luprec, &aunits, &newDrawing, &close, &startPage,
-             &theme, &workspace, &quit})
+    for (OdEdCommand* pCmd : all())
         stack.removeCmd(pCmd);
 }

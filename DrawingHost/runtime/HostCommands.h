@@ -6,7 +6,22 @@
 
 #include <QCoreApplication>
 
+#include <vector>
+
+class DocumentManager;
 class HostCommandStack;
+class HostUserIO;
+class ModuleManager;
+class UIManager;
+
+// What the host's commands work on, handed to each when it is made.
+struct HostCommandParts
+{
+    HostUserIO& io;
+    DocumentManager& documents;
+    UIManager& ui;
+    ModuleManager& modules;
+};
 
 // Class names carry "Host" so that they never meet a module's own
 // command classes in the dynamic symbol table.
@@ -20,7 +35,12 @@ public:
     const OdString localName() const override;
 
 protected:
-    explicit HostCommand(const char* pszLocalName) : m_localName(pszLocalName) {}
+    HostCommand(const char* pszLocalName, const HostCommandParts& parts)
+        : m_parts(parts), m_localName(pszLocalName)
+    {
+    }
+
+    const HostCommandParts m_parts;
 
 private:
     const char* m_localName;
@@ -32,7 +52,7 @@ private:
         Q_DECLARE_TR_FUNCTIONS(Class)                                                              \
                                                                                                    \
     public:                                                                                        \
-        Class() : HostCommand(Name) {}                                                             \
+        explicit Class(const HostCommandParts& parts) : HostCommand(Name, parts) {}                \
                                                                                                    \
     protected:                                                                                     \
         int RunCommand(OdEdCommandContext* pCmdCtx) override;                                      \
@@ -52,10 +72,16 @@ DH_DECLARE_HOST_COMMAND(HostStartPageCommand, "STARTPAGE")
 DH_DECLARE_HOST_COMMAND(HostThemeCommand, "THEME")
 DH_DECLARE_HOST_COMMAND(HostWorkspaceCommand, "WORKSPACE")
 DH_DECLARE_HOST_COMMAND(HostQuitCommand, "QUIT")
+// Modules: load by path, unload by file name or path, list.
+DH_DECLARE_HOST_COMMAND(HostLoadCommand, "LOAD")
+DH_DECLARE_HOST_COMMAND(HostUnloadCommand, "UNLOAD")
+DH_DECLARE_HOST_COMMAND(HostModulesCommand, "MODULES")
 
 // The host's commands, owned by the runtime.
 struct DH_RUNTIME_EXPORT HostCommandSet
 {
+    explicit HostCommandSet(const HostCommandParts& parts);
+
     OdStaticRxObject<HostGetDistanceCommand> getDistance;
     OdStaticRxObject<HostGetAreaCommand> getArea;
     OdStaticRxObject<HostGetAngleCommand> getAngle;
@@ -67,9 +93,15 @@ struct DH_RUNTIME_EXPORT HostCommandSet
     OdStaticRxObject<HostThemeCommand> theme;
     OdStaticRxObject<HostWorkspaceCommand> workspace;
     OdStaticRxObject<HostQuitCommand> quit;
+    OdStaticRxObject<HostLoadCommand> load;
+    OdStaticRxObject<HostUnloadCommand> unload;
+    OdStaticRxObject<HostModulesCommand> modules;
 
     void registerWith(HostCommandStack& stack);
     void unregisterFrom(HostCommandStack& stack);
+
+private:
+    std::vector<OdEdCommand*> all();
 };
 
 // Geometry of the measuring commands.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HostDockPanels.h"
+#include "HostMenus.h"
 #include "RuntimeExport.h"
 
 #include <CTwSystemServices.h>
@@ -9,31 +11,51 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class CommandLine;
 class CommandLineKeyRouter;
 class CommandLineWidget;
+class CommandProcessor;
+class DocumentManager;
 class DrawingView;
+class HostCommandStack;
 class HostDocument;
 class HostMenu;
-class HostRuntime;
-class QDockWidget;
 class QTabWidget;
+class QToolBar;
 class QToolButton;
 class StartPageWidget;
+class SystemServices;
+class UIManager;
+class UserInput;
+
+// What the main window shows and drives, handed over by the runtime.
+struct MainWindowParts
+{
+    CommandLine& commandLine;
+    UserInput& input;
+    CommandProcessor& processor;
+    HostCommandStack& commandStack;
+    DocumentManager& documents;
+    UIManager& ui;
+    SystemServices& services;
+};
 
 // The host's main window: menu bar, toolbar, the start page and drawing tabs,
 // the command line at the bottom and dock areas on both sides. It follows the
-// runtime's state (documents, theme) and sends what the user does back as
-// commands and input; the main-frame operations modules call live here too.
+// runtime's state (documents, theme, command line) and sends what the user
+// does back as macros, commands and input; the main-frame operations modules
+// call live here too. Menus (HostMenus) and dock panels (HostDockPanels) keep
+// their own files.
 class DH_RUNTIME_EXPORT HostMainWindow : public QMainWindow, public CTwMainFrame
 {
     Q_OBJECT
 
 public:
     static constexpr const char* kToggleButtonName = "TwQuickCalcCommandToggleButton";
-    static constexpr const char* kViewMenuName = "ID_MnView";
-    static constexpr const char* kDrawingMenuName = "ID_PmDrawing";
+    static constexpr const char* kViewMenuName = HostMenus::kViewMenuName;
+    static constexpr const char* kDrawingMenuName = HostMenus::kDrawingMenuName;
 
-    explicit HostMainWindow(HostRuntime& runtime);
+    explicit HostMainWindow(const MainWindowParts& parts);
     ~HostMainWindow() override;
 
     // Creates the menus, toolbar, tabs and command line, raising the UI
@@ -53,24 +75,24 @@ public:
     void SendToCommandLine(const CTwString& strText) override;
     QMainWindow* GetMainWindow() const override { return const_cast<HostMainWindow*>(this); }
 
-    QList<QDockWidget*> dockPanels() const;
+    QList<QDockWidget*> dockPanels() const { return m_docks.panels(); }
     CommandLineWidget* commandLineWidget() const { return m_commandLine; }
     QToolButton* toggleButton() const { return m_toggleButton; }
     QTabWidget* tabs() const { return m_tabs; }
     DrawingView* drawingView(HostDocument* pDoc) const { return m_views.value(pDoc); }
-    HostMenu* drawingMenu() const { return m_drawingMenu; }
+    HostMenu* drawingMenu() const { return m_menus.drawingMenu(); }
     // Opens the drawing view's right-click menu (kind 2) at globalPos.
-    void showDrawingMenu(QPoint globalPos);
+    void showDrawingMenu(QPoint globalPos) { m_menus.showDrawingMenu(globalPos); }
 
     // Deletes the docks and widgets whose class lives in the image.
     int purgeImage(const void* pImageBase);
 
 private:
-    void buildMenus();
     void buildToolBar();
     void buildCentre();
     // The command line widget shows the model and follows its signals.
     void showCommandLine();
+    void followRuntime();
     void addDocumentTab(HostDocument* pDoc);
     void removeDocumentTab(HostDocument* pDoc);
     void showCurrent(HostDocument* pDoc);
@@ -80,19 +102,18 @@ private:
     void onToggleButtonClicked();
     void applyColorTheme(int iTheme);
     void clearPicks();
+    void sendMacro(const char16_t* pszMacro);
 
-    HostRuntime& m_runtime;
+    MainWindowParts m_parts;
+    HostMenus m_menus;
+    HostDockPanels m_docks;
     QTabWidget* m_tabs = nullptr;
     StartPageWidget* m_startPage = nullptr;
     CommandLineWidget* m_commandLine = nullptr;
     QPointer<CommandLineKeyRouter> m_keyRouter;
-    class QToolBar* m_toolBar = nullptr;
+    QToolBar* m_toolBar = nullptr;
     QToolButton* m_toggleButton = nullptr;
     QHash<HostDocument*, DrawingView*> m_views;
-    QList<QPointer<QDockWidget>> m_docks;
-    QList<HostMenu*> m_menus;
-    HostMenu* m_drawingMenu = nullptr;
-    class QMenu* m_drawingQMenu = nullptr;
     // Set while the window changes the current tab itself, so that the tab
     // widget's signal does not echo the change back as a user's choice.
     bool m_syncingTabs = false;

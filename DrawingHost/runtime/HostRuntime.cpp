@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "CommandProcessor.h"
 #include "Documents.h"
+#include "Guard.h"
 #include "HostCommands.h"
 #include "HostEditor.h"
 #include "HostMainWindow.h"
@@ -11,7 +12,6 @@
 #include "SystemServices.h"
 #include "UIManager.h"
 #include "UserInput.h"
-#include "ui/DrawingGeometry.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,6 +23,7 @@ HostRuntime* g_runtime = nullptr;
 
 struct HostRuntime::HostCommands : HostCommandSet
 {
+    using HostCommandSet::HostCommandSet;
 };
 
 HostRuntime::HostRuntime(QObject* parent) : QObject(parent)
@@ -30,6 +31,7 @@ HostRuntime::HostRuntime(QObject* parent) : QObject(parent)
     Q_ASSERT_X(!g_runtime, "HostRuntime", "one runtime per process");
     g_runtime = this;
     m_commandLine = std::make_unique<CommandLine>();
+    setGuardReportSink([this](const QString& text) { m_commandLine->message(text); });
     m_input = std::make_unique<UserInput>(*m_commandLine);
     m_userIO = std::make_unique<HostUserIO>(*m_input);
     m_commandStack = std::make_unique<HostOwnedRxObject<HostCommandStack>>();
@@ -37,11 +39,19 @@ HostRuntime::HostRuntime(QObject* parent) : QObject(parent)
     m_editor = std::make_unique<HostOwnedRxObject<HostEditor>>(*m_commandStack);
     m_documents = std::make_unique<DocumentManager>(*m_editor);
     m_ui = std::make_unique<UIManager>();
-    m_services = std::make_unique<SystemServices>(*this);
-    m_help = std::make_unique<HostHelp>(*this);
-    m_processor = std::make_unique<CommandProcessor>(*this);
-    m_input->setProcessor(m_processor.get());
-    m_modules = std::make_unique<ModuleManager>(*this);
+    m_processor = std::make_unique<CommandProcessor>(*m_commandLine, *m_input, *m_commandStack,
+                                                     *m_editor, *m_documents);
+    m_input->setRunningCommands(m_processor.get());
+    m_services = std::make_unique<SystemServices>(*m_commandLine, *m_input, *m_processor,
+                                                  *m_documents, *m_ui);
+    m_help = std::make_unique<HostHelp>();
+    m_modules = std::make_unique<ModuleManager>(*m_input, *m_commandStack, *m_processor);
+    // Where a module may leave reactors or widgets behind.
+    m_modules->addCleanup([this](const void* pBase) { return m_editor->purgeImage(pBase); });
+    m_modules->addCleanup([this](const void* pBase) { return m_documents->purgeImage(pBase); });
+    m_modules->addCleanup([this](const void* pBase) { return m_ui->purgeImage(pBase); });
+    m_modules->addCleanup([this](const void* pBase)
+                          { return m_mainWindow ? m_mainWindow->purgeImage(pBase) : 0; });
     registerHostCommands();
 
     if (auto* pApp = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
@@ -62,6 +72,7 @@ HostRuntime::~HostRuntime()
     m_modules.reset();
     m_processor.reset();
     m_documents.reset();
+    setGuardReportSink(nullptr);
     g_runtime = nullptr;
 }
 
@@ -77,7 +88,8 @@ HostMainWindow* HostRuntime::mainWindow() const
 
 void HostRuntime::registerHostCommands()
 {
-    m_hostCommands = std::make_unique<HostCommands>();
+    m_hostCommands = std::make_unique<HostCommands>(
+        HostCommandParts{*m_userIO, *m_documents, *m_ui, *m_modules});
     m_hostCommands->registerWith(*m_commandStack);
 }
 
@@ -85,7 +97,10 @@ HostMainWindow* HostRuntime::createMainUi()
 {
     if (m_mainWindow)
         return m_mainWindow.get();
-    m_mainWindow = std::make_unique<HostMainWindow>(*this);
+    m_mainWindow = std::make_unique<HostMainWindow>(MainWindowParts{
+        *m_commandLine, *m_input, *m_processor, *m_commandStack, *m_documents, *m_ui, *m_services});
+    m_services->setMainFrame(m_mainWindow.get());
+    m_help->setDefaultOwner(m_mainWindow.get());
     m_mainWindow->buildUi();
     m_editor->fireMainUiCreated();
     return m_mainWindow.get();
@@ -96,18 +111,25 @@ void HostRuntime::destroyMainUi()
     if (!m_mainWindow)
         return;
     m_editor->fireMainUiToBeDestroyed();
+    dropMainWindow();
+}
+
+void HostRuntime::dropMainWindow()
+{
     m_mainWindow->tearDown();
+    m_services->setMainFrame(nullptr);
+    m_help->setDefaultOwner(nullptr);
     m_mainWindow.reset();
 }
 
 HostDocument* HostRuntime::openSampleDrawing()
 {
-    return m_documents->createDocument(tr("Sample"), sampleDrawing());
+    return m_documents->openSampleDrawing();
 }
 
 HostDocument* HostRuntime::newDrawing()
 {
-    return m_documents->createDocument(m_documents->nextTitle(), DrawingGeometry());
+    return m_documents->newDrawing();
 }
 
 void HostRuntime::shutdown()
@@ -123,8 +145,5 @@ void HostRuntime::shutdown()
         m_editor->fireMainUiToBeDestroyed();
     m_modules->unloadAll();
     if (m_mainWindow)
-    {
-        m_mainWindow->tearDown();
-        m_mainWindow.reset();
-    }
+        dropMainWindow();
 }

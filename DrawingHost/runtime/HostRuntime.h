@@ -80,6 +80,7 @@ public:
 
 private:
     void registerHostCommands();
+    void dropMainWindow();
 
     std::unique_ptr<CommandLine> m_commandLine;
     std::unique_ptr<UserInput> m_input;

@@ -195,3 +195,8 @@ void HostUserIO::PutMessage(const CTwString& strMessage)
 {
     m_input.message(strMessage);
 }
+
+void HostUserIO::refuse(const QString& strMessage)
+{
+    m_input.reject(strMessage);
+}

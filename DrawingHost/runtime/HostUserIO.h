@@ -30,6 +30,9 @@ public:
     int GetInteger(const CTwString& strPrompt, int& iValue, int iFlags = 0) override;
     int GetString(const CTwString& strPrompt, CTwString& strValue) override;
     void PutMessage(const CTwString& strMessage) override;
+    // A refused answer: shown like a message, and counted so that a script
+    // with a bad line fails.
+    void refuse(const QString& strMessage);
     CTwUnitFormatter* GetUnitFormatter() override { return &m_formatter; }
 
     enum class Match

@@ -1,12 +1,9 @@
 #include "ModuleManager.h"
 
-#include "CommandLine.h"
-#include "Documents.h"
+#include "CommandProcessor.h"
 #include "Guard.h"
 #include "HostEditor.h"
-#include "HostMainWindow.h"
-#include "HostRuntime.h"
-#include "UIManager.h"
+#include "UserInput.h"
 
 #include <OdRxModule.h>
 
@@ -47,9 +44,40 @@ OdRxModule* ModuleManager::module(const QString& strPath) const
     return nullptr;
 }
 
+void ModuleManager::addCleanup(std::function<int(const void*)> purge)
+{
+    m_cleanups.push_back(std::move(purge));
+}
+
+QString ModuleManager::find(const QString& strNameOrPath, QString& strWhy) const
+{
+    const QString wanted = strNameOrPath.trimmed();
+    if (wanted.isEmpty())
+    {
+        strWhy = tr("No module named.");
+        return QString();
+    }
+    const QString path = QFileInfo(wanted).absoluteFilePath();
+    QStringList named;
+    for (const Loaded& loaded : m_modules)
+    {
+        if (loaded.path == path)
+            return loaded.path;
+        if (QFileInfo(loaded.path).fileName() == wanted)
+            named.append(loaded.path);
+    }
+    if (named.size() == 1)
+        return named.first();
+    strWhy =
+        named.isEmpty()
+            ? tr("Module %1 is not loaded.").arg(wanted)
+            : tr("%1 modules named %2 are loaded; give the path.").arg(named.size()).arg(wanted);
+    return QString();
+}
+
 void ModuleManager::refuse(const QString& strPath, const QString& strWhy)
 {
-    m_runtime.commandLine().message(tr("Cannot load module %1: %2").arg(strPath, strWhy));
+    m_input.reject(tr("Cannot load module %1: %2").arg(strPath, strWhy));
 }
 
 bool ModuleManager::load(const QString& strPath)
@@ -117,11 +145,10 @@ bool ModuleManager::load(const QString& strPath)
     // the exception is undone by uninitApp (or by the clean-up) at unload.
     if (!callGuarded(QStringLiteral("initApp"), [&] { pModule->initApp(); }))
     {
-        m_runtime.commandLine().message(
-            tr("Module %1 did not start cleanly.").arg(info.fileName()));
+        m_input.message(tr("Module %1 did not start cleanly.").arg(info.fileName()));
         return true;
     }
-    m_runtime.commandLine().message(tr("Module %1 loaded.").arg(info.fileName()));
+    m_input.message(tr("Module %1 loaded.").arg(info.fileName()));
     return true;
 }
 
@@ -130,13 +157,28 @@ bool ModuleManager::unload(const QString& strPath)
     const QString path = QFileInfo(strPath).absoluteFilePath();
     for (std::size_t i = 0; i < m_modules.size(); ++i)
     {
-        if (m_modules[i].path == path)
+        if (m_modules[i].path != path)
+            continue;
+        // Its code is on the stack below us: it must return before the
+        // library may close.
+        const QString running = m_processor.cancelCommandsFrom(m_modules[i].imageBase);
+        if (running.isEmpty())
         {
             unloadAt(i);
             return true;
         }
+        m_input.message(tr("Command %1 of module %2 is cancelled; the module unloads once it "
+                           "has ended.")
+                            .arg(running, QFileInfo(path).fileName()));
+        m_processor.whenIdle(
+            [this, path]
+            {
+                if (module(path))
+                    unload(path);
+            });
+        return true;
     }
-    m_runtime.commandLine().message(tr("Module %1 is not loaded.").arg(strPath));
+    m_input.reject(tr("Module %1 is not loaded.").arg(strPath));
     return false;
 }
 
@@ -157,13 +199,12 @@ void ModuleManager::unloadAt(std::size_t i)
     // Whatever the module left behind would call into unmapped code once the
     // library is closed.
     const void* base = loaded.imageBase;
-    QStringList leftovers = m_runtime.commandStack().purgeImage(base);
-    int reactors = m_runtime.editor().purgeImage(base) + m_runtime.documents().purgeImage(base) +
-                   m_runtime.ui().purgeImage(base);
-    if (HostMainWindow* pWindow = m_runtime.mainWindow())
-        reactors += pWindow->purgeImage(base);
+    const QStringList leftovers = m_stack.purgeImage(base);
+    int reactors = 0;
+    for (const auto& purge : m_cleanups)
+        reactors += purge(base);
     if (!leftovers.isEmpty() || reactors > 0)
-        m_runtime.commandLine().message(
+        m_input.message(
             tr("Module %1 left %2 command(s) and %3 reactor(s) or widget(s) behind; removed.")
                 .arg(name)
                 .arg(leftovers.size())
@@ -171,5 +212,5 @@ void ModuleManager::unloadAt(std::size_t i)
 
     callGuarded(QStringLiteral("deleteModule"), [&] { loaded.module->deleteModule(); });
     ::dlclose(loaded.handle);
-    m_runtime.commandLine().message(tr("Module %1 unloaded.").arg(name));
+    m_input.message(tr("Module %1 unloaded.").arg(name));
 }

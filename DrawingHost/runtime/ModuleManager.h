@@ -5,31 +5,53 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
-class HostRuntime;
+class CommandProcessor;
+class HostCommandStack;
 class OdRxModule;
+class UserInput;
 
 // Loads modules by path with the module protocol: dlopen, the API version
 // check (26.8 only), odrxCreateModuleObject, initApp. Unloading runs
 // uninitApp, drops whatever the module left registered, then deleteModule,
 // then dlclose. A file that is missing, not a module or of another version
-// is refused with a message; the host goes on.
+// is refused with a message (a refusal, as a script counts it); the host
+// goes on.
 class DH_RUNTIME_EXPORT ModuleManager
 {
     Q_DECLARE_TR_FUNCTIONS(ModuleManager)
 
 public:
-    explicit ModuleManager(HostRuntime& runtime) : m_runtime(runtime) {}
+    // Messages and refusals go through input; commands a module left
+    // registered are dropped from stack; a module whose command runs is
+    // unloaded only once processor has cancelled it.
+    ModuleManager(UserInput& input, HostCommandStack& stack, CommandProcessor& processor)
+        : m_input(input), m_stack(stack), m_processor(processor)
+    {
+    }
     ~ModuleManager();
 
+    // Another place where a module may leave something registered (reactors,
+    // widgets): purge drops what comes from the library image and returns
+    // how many.
+    void addCleanup(std::function<int(const void* pImageBase)> purge);
+
     bool load(const QString& strPath);
+    // When one of the module's commands runs (waiting for input, say), it is
+    // cancelled first and the module unloads once no command runs; true
+    // then too.
     bool unload(const QString& strPath);
     // In the reverse order of loading.
     void unloadAll();
 
     QStringList loadedPaths() const;
     OdRxModule* module(const QString& strPath) const;
+    // The path of the loaded module named by strNameOrPath: its path, or its
+    // file name when one loaded module has that name. Empty, with strWhy
+    // set, when none fits.
+    QString find(const QString& strNameOrPath, QString& strWhy) const;
 
 private:
     struct Loaded
@@ -43,6 +65,9 @@ private:
     void unloadAt(std::size_t i);
     void refuse(const QString& strPath, const QString& strWhy);
 
-    HostRuntime& m_runtime;
+    UserInput& m_input;
+    HostCommandStack& m_stack;
+    CommandProcessor& m_processor;
+    std::vector<std::function<int(const void*)>> m_cleanups;
     std::vector<Loaded> m_modules;
 };

@@ -7,10 +7,16 @@
 
 #include <QFile>
 
-ScriptRunner::ScriptRunner(HostRuntime& runtime, QObject* parent)
-    : QObject(parent), m_runtime(runtime)
+ScriptRunner::ScriptRunner(CommandLine& commandLine, UserInput& input, CommandProcessor& processor,
+                           QObject* parent)
+    : QObject(parent), m_commandLine(commandLine), m_input(input), m_processor(processor)
 {
-    connect(&runtime.processor(), &CommandProcessor::quiet, this, &ScriptRunner::onQuiet);
+    connect(&processor, &CommandProcessor::quiet, this, &ScriptRunner::onQuiet);
+}
+
+ScriptRunner::ScriptRunner(HostRuntime& runtime, QObject* parent)
+    : ScriptRunner(runtime.commandLine(), runtime.input(), runtime.processor(), parent)
+{
 }
 
 QStringList ScriptRunner::parse(const QString& strText)
@@ -39,8 +45,7 @@ bool ScriptRunner::load(const QString& strPath)
     QFile file(strPath);
     if (!file.open(QIODevice::ReadOnly))
     {
-        m_runtime.commandLine().message(
-            tr("Cannot read script %1: %2").arg(strPath, file.errorString()));
+        m_commandLine.message(tr("Cannot read script %1: %2").arg(strPath, file.errorString()));
         return false;
     }
     m_lines = parse(QString::fromUtf8(file.readAll()));
@@ -51,10 +56,10 @@ void ScriptRunner::start()
 {
     m_running = true;
     m_succeeded = false;
-    m_runtime.input().resetCounts();
-    m_runtime.commandLine().setEcho(true);
-    m_runtime.input().enqueue(m_lines);
-    m_runtime.processor().scheduleDrain();
+    m_input.resetCounts();
+    m_commandLine.setEcho(true);
+    m_input.enqueue(m_lines);
+    m_processor.scheduleDrain();
 }
 
 void ScriptRunner::onQuiet()
@@ -62,8 +67,8 @@ void ScriptRunner::onQuiet()
     if (!m_running)
         return;
     m_running = false;
-    m_runtime.commandLine().setEcho(false);
-    const UserInput& input = m_runtime.input();
+    m_commandLine.setEcho(false);
+    const UserInput& input = m_input;
     m_succeeded = input.rejectedCount() == 0 && input.starvedCount() == 0;
     emit finished(m_succeeded);
 }

@@ -5,7 +5,10 @@
 #include <QObject>
 #include <QStringList>
 
+class CommandLine;
+class CommandProcessor;
 class HostRuntime;
+class UserInput;
 
 // Runs a script: a text file of command-line input, one line per Enter, as
 // CAD script files are. A line is a command, an answer to the running
@@ -17,6 +20,9 @@ class DH_RUNTIME_EXPORT ScriptRunner : public QObject
     Q_OBJECT
 
 public:
+    ScriptRunner(CommandLine& commandLine, UserInput& input, CommandProcessor& processor,
+                 QObject* parent = nullptr);
+    // The same over the runtime's parts.
     explicit ScriptRunner(HostRuntime& runtime, QObject* parent = nullptr);
 
     bool load(const QString& strPath);
@@ -38,7 +44,9 @@ signals:
 private:
     void onQuiet();
 
-    HostRuntime& m_runtime;
+    CommandLine& m_commandLine;
+    UserInput& m_input;
+    CommandProcessor& m_processor;
     QStringList m_lines;
     bool m_running = false;
     bool m_succeeded = false;

@@ -3,8 +3,6 @@
 #include "CommandLine.h"
 #include "CommandProcessor.h"
 #include "Documents.h"
-#include "HostMainWindow.h"
-#include "HostRuntime.h"
 #include "UIManager.h"
 #include "UserInput.h"
 #include "ui/HelpViewer.h"
@@ -14,22 +12,22 @@
 
 CTwDocumentManager* SystemServices::GetDocumentManager() const
 {
-    return &m_runtime.documents();
+    return &m_documents;
 }
 
 CTwMainFrame* SystemServices::GetMainFrame() const
 {
-    return m_runtime.mainWindow();
+    return m_mainFrame;
 }
 
 CTwUIManager* SystemServices::GetUIManager() const
 {
-    return &m_runtime.ui();
+    return &m_ui;
 }
 
 int SystemServices::GetColorTheme() const
 {
-    return m_runtime.ui().colorTheme();
+    return m_ui.colorTheme();
 }
 
 CTwString SystemServices::GetHelpName() const
@@ -44,7 +42,7 @@ OdResBufPtr SystemServices::SendMacro(const CTwString& strMacro, int)
     QString macro = strMacro;
     if (macro.contains(QLatin1String("^C"), Qt::CaseInsensitive))
     {
-        m_runtime.processor().cancelAll();
+        m_processor.cancelAll();
         macro.remove(QLatin1String("^C"), Qt::CaseInsensitive);
     }
     QStringList lines = macro.split(separators);
@@ -53,7 +51,7 @@ OdResBufPtr SystemServices::SendMacro(const CTwString& strMacro, int)
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     if (!lines.isEmpty())
-        m_runtime.input().enqueue(lines);
+        m_input.enqueue(lines);
     return OdResBuf::newRb(kTwNormal);
 }
 
@@ -61,7 +59,7 @@ int SystemServices::ExecuteCommandList(int, const OdResBuf* pList)
 {
     if (!pList || pList->restype() != kRtString || pList->getString().isEmpty())
     {
-        m_runtime.commandLine().message(tr("A command list must start with a command name."));
+        m_commandLine.message(tr("A command list must start with a command name."));
         return kTwError;
     }
     const QString name = QString::fromStdU16String(pList->getString().str());
@@ -86,7 +84,7 @@ int SystemServices::ExecuteCommandList(int, const OdResBuf* pList)
             break;
         }
     }
-    m_runtime.processor().queueCommand(name, inputs);
+    m_processor.queueCommand(name, inputs);
     return kTwNormal;
 }
 
@@ -95,8 +93,7 @@ OdResBufPtr SystemServices::EvaluateRequest(CTwExpressionParserData& parserData,
 {
     if (iRequestType != kRtString || strRequest.isEmpty())
         return OdResBuf::newRb(kTwError);
-    return m_runtime.processor().evaluate(strRequest, parserData.bAllowNested,
-                                          parserData.bEchoCommand);
+    return m_processor.evaluate(strRequest, parserData.bAllowNested, parserData.bEchoCommand);
 }
 
 bool HostHelp::Help(const CTwString&, int iTopicId, bool, QWidget* pParent, int)
@@ -104,7 +101,7 @@ bool HostHelp::Help(const CTwString&, int iTopicId, bool, QWidget* pParent, int)
     m_topics.append(iTopicId);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return false;
-    QWidget* pOwner = pParent ? pParent : static_cast<QWidget*>(m_runtime.mainWindow());
+    QWidget* pOwner = pParent ? pParent : m_owner.data();
     HelpViewer::showTopic(pOwner, iTopicId);
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Guard.h"
+#include "ReactorList.h"
 #include "RuntimeExport.h"
 
 #include <CTwUIManager.h>

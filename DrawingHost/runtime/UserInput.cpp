@@ -1,7 +1,6 @@
 #include "UserInput.h"
 
 #include "CommandLine.h"
-#include "CommandProcessor.h"
 
 #include <QEventLoop>
 

@@ -8,8 +8,21 @@
 #include <QStringList>
 
 class CommandLine;
-class CommandProcessor;
 class QEventLoop;
+
+// What prompts need to know of the commands that run: whether one runs, and
+// whether the innermost was cancelled. The command processor answers; input
+// knows it only through this.
+class DH_RUNTIME_EXPORT RunningCommands
+{
+public:
+    virtual bool isIdle() const = 0;
+    virtual bool innermostCancelled() const = 0;
+    virtual void cancelInnermost() = 0;
+
+protected:
+    ~RunningCommands() = default;
+};
 
 // Where every answer and every typed command comes from. Two faces: the
 // command line widget (submit on Enter, cancel on Escape, a click in the
@@ -26,7 +39,7 @@ class DH_RUNTIME_EXPORT UserInput : public QObject
 
 public:
     explicit UserInput(CommandLine& commandLine, QObject* parent = nullptr);
-    void setProcessor(CommandProcessor* pProcessor) { m_processor = pProcessor; }
+    void setRunningCommands(RunningCommands* pCommands) { m_processor = pCommands; }
 
     // The scripted face.
     void enqueue(const QStringList& lines);
@@ -86,7 +99,7 @@ private:
     bool cancelledNow() const;
 
     CommandLine& m_commandLine;
-    CommandProcessor* m_processor = nullptr;
+    RunningCommands* m_processor = nullptr;
     QStringList m_pending;
     QList<QEventLoop*> m_loops;
     bool m_interactive = false;

@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace
 {
@@ -31,6 +34,9 @@ private slots:
     void refused_data();
     void refused();
     void leftoversAreRemovedAtUnload();
+    void moduleCommands_data();
+    void moduleCommands();
+    void unloadCancelsTheModulesWaitingCommand();
 };
 
 void TestModuleManager::protocolOrder()
@@ -132,6 +138,99 @@ void TestModuleManager::leftoversAreRemovedAtUnload()
     emit runtime.mainWindow()->findChild<QMenu*>("ID_MnView")->aboutToShow();
     QCOMPARE(runtime.processor().runLine("PROBE"), int(kTwError));
     QVERIFY(g_calls.isEmpty());
+}
+
+void TestModuleManager::moduleCommands_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("loaded");
+    QTest::addColumn<int>("refused");
+    QTest::addColumn<QString>("shown");
+
+    const QString good = PROBE_GOOD;
+    const QString name = QFileInfo(good).fileName();
+    QTest::newRow("LOAD loads a module by path")
+        << QStringList{"LOAD", good} << 1 << 0 << "Module " + name + " loaded.";
+    QTest::newRow("LOAD takes a path in quotes, spaces around it")
+        << QStringList{"_LOAD", " \"" + good + "\" "} << 1 << 0 << "Module " + name + " loaded.";
+    QTest::newRow("LOAD of a missing file is refused")
+        << QStringList{"LOAD", "/nonexistent/x.tx"} << 0 << 1 << "the file does not exist.";
+    QTest::newRow("LOAD of a library that is not a module is refused")
+        << QStringList{"LOAD", RUNTIME_LIBRARY} << 0 << 1 << "it is not a module";
+    QTest::newRow("LOAD of a module of another version is refused")
+        << QStringList{"LOAD", PROBE_WRONG_VERSION} << 0 << 1 << "built for version 26.7";
+    QTest::newRow("LOAD of a module already loaded is refused")
+        << QStringList{"LOAD", good, "LOAD", good} << 1 << 1 << "it is already loaded.";
+    QTest::newRow("LOAD of nothing is refused")
+        << QStringList{"LOAD", ""} << 0 << 1 << "No module file given.";
+    QTest::newRow("UNLOAD takes the file name")
+        << QStringList{"LOAD", good, "UNLOAD", name} << 0 << 0 << "Module " + name + " unloaded.";
+    QTest::newRow("UNLOAD takes the path")
+        << QStringList{"LOAD", good, "UNLOAD", good} << 0 << 0 << "Module " + name + " unloaded.";
+    QTest::newRow("UNLOAD of a module not loaded is refused")
+        << QStringList{"LOAD", good, "UNLOAD", "Other_26.8_17.tx"} << 1 << 1
+        << "Module Other_26.8_17.tx is not loaded.";
+    QTest::newRow("UNLOAD with no module loaded is refused at once")
+        << QStringList{"UNLOAD"} << 0 << 1 << "No module is loaded.";
+    QTest::newRow("MODULES lists each loaded module with its path")
+        << QStringList{"LOAD", good, "MODULES"} << 1 << 0
+        << "  " + name + "  " + QFileInfo(good).absoluteFilePath();
+    QTest::newRow("MODULES says when there is none")
+        << QStringList{"MODULES"} << 0 << 0 << "No module is loaded.";
+}
+
+void TestModuleManager::moduleCommands()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, loaded);
+    QFETCH(int, refused);
+    QFETCH(QString, shown);
+
+    HostRuntime runtime;
+    runtime.input().enqueue(lines);
+    QTRY_VERIFY(runtime.processor().isQuiet());
+    const QStringList& messages = runtime.commandLine().messages();
+    QVERIFY2(std::any_of(messages.begin(), messages.end(),
+                         [&](const QString& m) { return m.contains(shown); }),
+             qPrintable(messages.join('\n')));
+    QCOMPARE(runtime.modules().loadedPaths().size(), loaded);
+    // A refusal counts against a script, as any refused input does.
+    QCOMPARE(runtime.input().rejectedCount(), refused);
+    if (g_calls.contains("uninitApp"))
+        QCOMPARE(g_calls.mid(g_calls.indexOf("uninitApp")),
+                 QStringList({"uninitApp", "destroyed"}));
+}
+
+void TestModuleManager::unloadCancelsTheModulesWaitingCommand()
+{
+    OdStaticRxObject<RecordingReactor> reactor;
+    HostRuntime runtime;
+    odedEditor()->addReactor(&reactor);
+    runtime.input().setInteractive(true);
+    QVERIFY(runtime.modules().load(PROBE_GOOD));
+    g_calls.clear();
+
+    // The module's command waits for its keyword when the module is asked to
+    // go: its code is still on the stack, so it is cancelled first.
+    bool unloadAccepted = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &runtime,
+                     [&]
+                     {
+                         if (!runtime.input().isWaiting())
+                             return;
+                         poll.stop();
+                         unloadAccepted = runtime.modules().unload(PROBE_GOOD);
+                     });
+    poll.start(5);
+    runtime.input().enqueue({"PROBE"});
+    QTRY_VERIFY(runtime.processor().isQuiet() && runtime.modules().loadedPaths().isEmpty());
+    QVERIFY(unloadAccepted);
+    QCOMPARE(reactor.events, QStringList({"willStart:_PROBE", "cancelled:_PROBE"}));
+    QCOMPARE(g_calls, QStringList({"uninitApp", "destroyed"}));
+    QVERIFY(runtime.commandLine().messages().join('\n').contains("Command _PROBE of module"));
+    // The host goes on without it.
+    QCOMPARE(runtime.processor().runLine("PROBE"), int(kTwError));
 }
 
 QTEST_MAIN(TestModuleManager)
