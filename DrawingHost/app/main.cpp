@@ -1,8 +1,11 @@
 // drawinghost: the drawing host application.
 //   drawinghost [--load MODULE]... [--script FILE] [--exit] [--screenshot PNG]
+//               [--log FILE]
 // Modules load before the main window is built, so that they see it being
 // created. With --exit or --screenshot the host quits once the script has
 // run: status 0 when every module loaded and every line was accepted, else 1.
+// --log appends every command-line message to FILE from the start on; a log
+// that cannot be opened is reported and the host runs without it.
 
 #include "CommandLine.h"
 #include "CommandProcessor.h"
@@ -10,6 +13,7 @@
 #include "HostRuntime.h"
 #include "ModuleManager.h"
 #include "ScriptRunner.h"
+#include "SessionLog.h"
 #include "UserInput.h"
 
 #include <QApplication>
@@ -25,6 +29,7 @@ struct Options
     QStringList modules;
     QString script;
     QString screenshot;
+    QString log;
     bool exitAfter = false;
 };
 
@@ -49,13 +54,18 @@ Options parseOptions(const QApplication& app)
         QCoreApplication::translate("main",
                                     "Save the main window as PNG after the script, then quit."),
         QStringLiteral("PNG"));
-    parser.addOptions({load, script, exitAfter, screenshot});
+    const QCommandLineOption log(
+        QStringLiteral("log"),
+        QCoreApplication::translate("main", "Append every command-line message to a file."),
+        QStringLiteral("FILE"));
+    parser.addOptions({load, script, exitAfter, screenshot, log});
     parser.process(app);
 
     Options options;
     options.modules = parser.values(load);
     options.script = parser.value(script);
     options.screenshot = parser.value(screenshot);
+    options.log = parser.value(log);
     options.exitAfter = parser.isSet(exitAfter) || parser.isSet(screenshot);
     return options;
 }
@@ -76,6 +86,15 @@ int main(int argc, char* argv[])
     const Options options = parseOptions(app);
 
     HostRuntime runtime;
+    SessionLog log(runtime.commandLine());
+    QString logError;
+    if (!options.log.isEmpty() && !log.open(options.log, logError))
+    {
+        const QString text = QCoreApplication::translate("main", "Cannot open the log file %1: %2")
+                                 .arg(options.log, logError);
+        std::fprintf(stderr, "drawinghost: %s\n", qPrintable(text));
+        runtime.commandLine().message(text);
+    }
     // Start-up messages (module refusals above all) matter to a scripted run.
     runtime.commandLine().setEcho(!options.script.isEmpty() || options.exitAfter);
     bool modulesLoaded = true;

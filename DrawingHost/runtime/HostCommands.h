@@ -12,6 +12,7 @@ class DocumentManager;
 class HostCommandStack;
 class HostUserIO;
 class ModuleManager;
+class SystemServices;
 class UIManager;
 
 // What the host's commands work on, handed to each when it is made.
@@ -21,6 +22,7 @@ struct HostCommandParts
     DocumentManager& documents;
     UIManager& ui;
     ModuleManager& modules;
+    SystemServices& services;
 };
 
 // Class names carry "Host" so that they never meet a module's own
@@ -76,6 +78,9 @@ DH_DECLARE_HOST_COMMAND(HostQuitCommand, "QUIT")
 DH_DECLARE_HOST_COMMAND(HostLoadCommand, "LOAD")
 DH_DECLARE_HOST_COMMAND(HostUnloadCommand, "UNLOAD")
 DH_DECLARE_HOST_COMMAND(HostModulesCommand, "MODULES")
+// Where a widget, a menu-bar menu or a toolbar button is on the screen, by
+// object name: for tools that drive the host from outside with real input.
+DH_DECLARE_HOST_COMMAND(HostLocateCommand, "LOCATE")
 
 // The host's commands, owned by the runtime.
 struct DH_RUNTIME_EXPORT HostCommandSet
@@ -96,6 +101,7 @@ struct DH_RUNTIME_EXPORT HostCommandSet
     OdStaticRxObject<HostLoadCommand> load;
     OdStaticRxObject<HostUnloadCommand> unload;
     OdStaticRxObject<HostModulesCommand> modules;
+    OdStaticRxObject<HostLocateCommand> locate;
 
     void registerWith(HostCommandStack& stack);
     void unregisterFrom(HostCommandStack& stack);

@@ -89,7 +89,7 @@ HostMainWindow* HostRuntime::mainWindow() const
 void HostRuntime::registerHostCommands()
 {
     m_hostCommands = std::make_unique<HostCommands>(
-        HostCommandParts{*m_userIO, *m_documents, *m_ui, *m_modules});
+        HostCommandParts{*m_userIO, *m_documents, *m_ui, *m_modules, *m_services});
     m_hostCommands->registerWith(*m_commandStack);
 }
 

@@ -16,6 +16,8 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void screenshot();
+    void sessionLog_data();
+    void sessionLog();
 
 private:
     struct Run
@@ -122,6 +124,49 @@ void TestDrawingHostScript::screenshot()
     QCOMPARE(run("NEW", {"--screenshot", png}).status, 0);
     const QImage image(png);
     QVERIFY(image.width() >= 400 && image.height() >= 300);
+}
+
+void TestDrawingHostScript::sessionLog_data()
+{
+    QTest::addColumn<QString>("logPath");
+    QTest::addColumn<QStringList>("logged");
+
+    // What the file held before is kept: the log appends.
+    QTest::newRow("every message is appended as a UTF-8 line")
+        << "session.log"
+        << QStringList{"earlier session",           "Command: NEW",
+                       "Command: \u00c4\u00d6",     "Unknown command \"\u00c4\u00d6\".",
+                       "Command: GETDISTANCE",      "Specify first point: 0,0",
+                       "Specify second point: 3,4", "Distance = 5.0000"};
+    QTest::newRow("a log that cannot be opened is reported and the host runs on")
+        << "no such folder/session.log" << QStringList{};
+}
+
+void TestDrawingHostScript::sessionLog()
+{
+    QFETCH(QString, logPath);
+    QFETCH(QStringList, logged);
+
+    const QString path = m_dir.filePath(logPath);
+    QFile earlier(path);
+    if (!logged.isEmpty())
+    {
+        QVERIFY(earlier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        earlier.write("earlier session\n");
+        earlier.close();
+    }
+    const Run result = run("NEW\n\u00c4\u00d6\nGETDISTANCE\n0,0\n3,4", {"--exit", "--log", path});
+    if (logged.isEmpty())
+    {
+        // The unknown command fails the script; the log does not.
+        QCOMPARE(result.status, 1);
+        QVERIFY2(result.output.contains("Cannot open the log file " + path),
+                 qPrintable(result.output));
+        QVERIFY(result.lines.contains("Distance = 5.0000"));
+        return;
+    }
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(earlier.readAll()), logged.join('\n') + '\n');
 }
 
 QTEST_MAIN(TestDrawingHostScript)
