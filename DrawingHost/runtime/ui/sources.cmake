@@ -1,11 +1,10 @@
 # Standalone widgets and resources of the drawing host, included by the
-# runtime's CMakeLists.txt (and by tests/ui). Sets DRAWINGHOST_UI_SOURCES
-# (paths relative to the runtime folder) and DRAWINGHOST_UI_RESOURCES (files
-# for qt_add_resources with PREFIX "/", relative to the runtime folder).
+# runtime's CMakeLists.txt. Sets DRAWINGHOST_UI_SOURCES (paths relative to the
+# runtime folder) and DRAWINGHOST_UI_RESOURCES (files for qt_add_resources
+# with PREFIX "/", relative to the runtime folder).
 #
 # Each resource carries a QT_RESOURCE_ALIAS so that it lands at the path
-# modules ask for (":/images/...", ":/help/...") whatever folder includes
-# this file.
+# modules ask for (":/images/...", ":/help/...").
 
 get_filename_component(_dh_runtime_dir "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 
