@@ -6,15 +6,21 @@
 // (GetTwSystemServices, odedRegCmds, odedEditor, ...).
 //
 // How data flows:
-//   input   the command line widget or a scripted queue -> UserInput ->
-//           CommandProcessor (typed commands) or a waiting prompt (answers)
+//   input   the command line widget (keys typed elsewhere in the main window
+//           reach it through CommandLineKeyRouter) or a scripted queue ->
+//           UserInput -> CommandProcessor (typed commands; an empty line
+//           repeats the last) or a waiting prompt (answers)
 //   run     CommandProcessor -> command->execute -> prompts through HostUserIO
 //           -> reactors (HostEditor) around each run
 //   state   DocumentManager (drawings, start page, their notifications),
 //           UIManager (menus, workspace, theme, UI notifications)
-//   output  CommandLine (history; the widget and, during scripts, stdout)
+//   output  CommandLine, the model of the history: its signals feed the
+//           widget and the session log; during scripts it echoes to stdout
 //   modules ModuleManager (dlopen protocol), which also cleans up what a
 //           module leaves registered
+// The root builds the parts and hands each the others it uses; nothing below
+// it reaches back up. Only the functions a module calls (HostApi.cpp) use the
+// process-wide instance.
 // Everything runs on the GUI thread.
 
 #include "RuntimeExport.h"
