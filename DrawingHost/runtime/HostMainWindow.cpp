@@ -17,9 +17,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDockWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
@@ -28,7 +25,6 @@
 namespace
 {
 const QString kStandardToolBar = QStringLiteral("Standard");
-
 } // namespace
 
 HostMainWindow::HostMainWindow(const MainWindowParts& parts)
