@@ -9,6 +9,8 @@
 #                            is left in DH_LINE
 #   dh_locate NAME           the screen centre of a widget, menu or toolbar
 #                            button (host command LOCATE): DH_X, DH_Y
+#   dh_wait_windows N        wait until the host shows N windows (a menu
+#                            that popped up is one)
 #   dh_fail MESSAGE          report, show the log's end, and stop
 #   dh_quit                  QUIT, and check that the host ends with status 0
 # Every wait gives up after DH_TIMEOUT seconds (default 10).
@@ -98,6 +100,14 @@ dh_expect_prefix() {
   local pattern
   pattern=$(printf '%s' "$1" | sed 's/[][\.*^$/]/\\&/g')
   dh_wait_line -G "^$pattern" || dh_fail "expected a line starting with \"$1\""
+}
+
+dh_wait_windows() {
+  local deadline=$((SECONDS + DH_TIMEOUT))
+  until [ "$(xdotool search --onlyvisible --pid "$DH_PID" 2>/dev/null | wc -l)" -eq "$1" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || dh_fail "the host did not show $1 window(s)"
+    sleep 0.05
+  done
 }
 
 dh_locate() {
