@@ -1,0 +1,233 @@
+// The history table: one row per successful calculation (expression, "= "
+// and result, a delete button), its reuse, copying and context menu.
+
+#include "CalculatorPrivate.h"
+
+#include <CTwSystemServices.h>
+#include <CTwUtils.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
+
+namespace
+{
+
+constexpr int kIconDelete = 2;
+constexpr int kDeleteColumn = 2;
+
+void ScheduleButtonDeletion(QTableWidget* pTable, int iRow)
+{
+    if (QWidget* pButton = pTable->cellWidget(iRow, kDeleteColumn))
+    {
+        // A click already queued must not reach a row that is gone.
+        pButton->disconnect();
+        pButton->deleteLater();
+    }
+}
+
+} // namespace
+
+QTableWidgetItem* CalculatorUI::makeHistoryItem(const QString& text)
+{
+    auto* pItem = new QTableWidgetItem(text);
+    pItem->setFlags(pItem->flags() & ~Qt::ItemIsEditable);
+    return pItem;
+}
+
+void CalculatorUI::addHistoryRow(const QString& strExpr, const QString& strResult,
+                                 const QString& strPreviousResult)
+{
+    QTableWidget* pTable = form->twHistory;
+    const int iRow = pTable->rowCount();
+    pTable->insertRow(iRow);
+
+    QTableWidgetItem* pResult = makeHistoryItem(QStringLiteral("= ") + strResult);
+    pResult->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pResult->setData(Qt::UserRole, strPreviousResult);
+    QTableWidgetItem* pDelete = makeHistoryItem(QString());
+    pDelete->setFlags(Qt::ItemIsEnabled);
+    pTable->setItem(iRow, 0, makeHistoryItem(strExpr));
+    pTable->setItem(iRow, 1, pResult);
+    pTable->setItem(iRow, kDeleteColumn, pDelete);
+
+    auto* pButton = new QPushButton(pTable);
+    pButton->setIcon(CTwUtils::GetIcon(kIconDelete, 16, false));
+    pButton->setIconSize(QSize(16, 16));
+    pButton->setFlat(true);
+    // The row is looked up when clicked: earlier deletions move it up.
+    connect(pButton, &QPushButton::clicked, this,
+            [this, pDelete]
+            {
+                QTableWidget* pOwner = pDelete->tableWidget();
+                button_cr_pressed(pOwner ? pOwner->row(pDelete) : -1);
+            });
+    pTable->setCellWidget(iRow, kDeleteColumn, pButton);
+}
+
+QString CalculatorUI::historyItemText(const QTableWidgetItem* pItem) const
+{
+    if (!pItem || !pItem->tableWidget())
+        return QString();
+    switch (pItem->column())
+    {
+    case 0:
+        return pItem->text();
+    case 1:
+        return pItem->text().mid(2); // without "= "
+    default:
+        return QString();
+    }
+}
+
+void CalculatorUI::button_cr_pressed(int iRow)
+{
+    guarded(
+        [&]
+        {
+            QTableWidget* pTable = form->twHistory;
+            if (iRow < 0)
+                iRow = pTable->currentRow();
+            if (iRow < 0 || iRow >= pTable->rowCount())
+                return;
+            ScheduleButtonDeletion(pTable, iRow);
+            pTable->removeRow(iRow);
+            // Single-item selection ignores selectRow: make the last row current.
+            if (pTable->rowCount() > 0)
+                pTable->setCurrentCell(pTable->rowCount() - 1, 0);
+        });
+}
+
+void CalculatorUI::button_ch_pressed()
+{
+    guarded(
+        [this]
+        {
+            QTableWidget* pTable = form->twHistory;
+            for (int iRow = 0; iRow < pTable->rowCount(); ++iRow)
+                ScheduleButtonDeletion(pTable, iRow);
+            pTable->clear();
+            pTable->setRowCount(0);
+        });
+    form->lineEdit_calc->setFocus();
+}
+
+void CalculatorUI::loadHistoryItem(int iRow, int column)
+{
+    guarded(
+        [&]
+        {
+            QTableWidgetItem* pItem = form->twHistory->item(iRow, column);
+            if (!pItem)
+                return;
+            if (column == 0)
+            {
+                form->lineEdit_calc->setText(pItem->text());
+                resultShown = false;
+                return;
+            }
+            // The fuller previous result text, not the rounded one shown.
+            insertText(pItem->data(Qt::UserRole).toString(), InsertKind::Operand);
+        });
+}
+
+QString CalculatorUI::selectedText() const
+{
+    const QObject* pLast = focusTracker.lastFocused();
+    if (pLast == form->twHistory && form->twHistory->currentItem())
+        return historyItemText(form->twHistory->currentItem());
+    if (pLast == form->lineEdit_unitConOutput)
+        return form->lineEdit_unitConOutput->text();
+    if (pLast == form->lineEdit_calc)
+        return form->lineEdit_calc->text();
+    return QString();
+}
+
+void CalculatorUI::copyToClipboard(const QString& text)
+{
+    if (QClipboard* pClipboard = QGuiApplication::clipboard())
+        pClipboard->setText(text, QClipboard::Clipboard);
+}
+
+void CalculatorUI::giveFocusBack()
+{
+    if (auto* pWidget = qobject_cast<QWidget*>(focusTracker.lastFocused()))
+        pWidget->setFocus();
+}
+
+void CalculatorUI::button_copyToClip_pressed()
+{
+    guarded(
+        [this]
+        {
+            copyToClipboard(selectedText());
+            giveFocusBack();
+        });
+}
+
+void CalculatorUI::button_copyToCommand_pressed()
+{
+    guarded(
+        [this]
+        {
+            sendToCommandLine(selectedText());
+            giveFocusBack();
+        });
+}
+
+void CalculatorUI::sendToCommandLine(const QString& text)
+{
+    CTwSystemServices* pServices = GetTwSystemServices();
+    CTwMainFrame* pFrame = pServices ? pServices->GetMainFrame() : nullptr;
+    if (!pFrame)
+        return;
+    pFrame->SendToCommandLine(CTwString(text));
+    if (QMainWindow* pWindow = pFrame->GetMainWindow())
+        pWindow->activateWindow();
+}
+
+void CalculatorUI::showHistoryContextMenu(const QPoint& pos)
+{
+    guarded(
+        [&]
+        {
+            QTableWidget* pTable = form->twHistory;
+            const int iRow = pTable->rowAt(pos.y());
+            const int iColumn = pTable->columnAt(pos.x());
+            QPointer<QMenu> pMenu = new QMenu(this);
+            QPointer<CalculatorUI> self(this);
+
+            if (iRow >= 0)
+            {
+                const QString text = historyItemText(pTable->item(iRow, iColumn));
+                pMenu->addAction(tr("Copy"), this, [this, text] { copyToClipboard(text); });
+                pMenu->addAction(tr("Paste to command-line"), this,
+                                 [this, text] { sendToCommandLine(text); });
+                const bool bAtEnd =
+                    form->lineEdit_calc->cursorPosition() == form->lineEdit_calc->text().size();
+                if (iColumn == 0)
+                {
+                    pMenu->addAction(bAtEnd ? tr("Append expression to input area")
+                                            : tr("Insert expression in input area"),
+                                     this,
+                                     [this, text]
+                                     { guarded([&] { insertText(text, InsertKind::Operand); }); });
+                }
+                else if (iColumn == 1)
+                {
+                    pMenu->addAction(bAtEnd ? tr("Append result to input area")
+                                            : tr("Insert result in input area"),
+                                     this, [this, iRow] { loadHistoryItem(iRow, 1); });
+                }
+                pMenu->addAction(tr("Clear"), this, [this, iRow] { button_cr_pressed(iRow); });
+            }
+            pMenu->addAction(tr("Clear all"), this, &CalculatorUI::button_ch_pressed);
+
+            pMenu->exec(pTable->mapToGlobal(pos));
+            // The host may have taken the panel down while the menu was open.
+            if (self && pMenu)
+                delete pMenu;
+        });
+}

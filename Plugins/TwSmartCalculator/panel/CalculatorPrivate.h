@@ -1,0 +1,30 @@
+#pragma once
+// Shared by the panel's source files only: the generated form and the edge
+// at which exceptions stop.
+
+#include "CalculatorUI.h"
+#include "ui_CalculatorForm.h"
+
+#include <exception>
+#include <new>
+
+// The widget pointers that setupUi fills, one per widget, layout and spacer.
+class CalculatorForm : public Ui::CalculatorUI
+{
+};
+
+template <class F> void CalculatorUI::guarded(F&& fn) noexcept
+{
+    try
+    {
+        fn();
+    }
+    catch (const std::exception& e)
+    {
+        showFailure(&e);
+    }
+    catch (...)
+    {
+        showFailure(nullptr);
+    }
+}

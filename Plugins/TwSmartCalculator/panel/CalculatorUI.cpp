@@ -1,0 +1,276 @@
+#include "CalculatorUI.h"
+
+#include "CalculatorPrivate.h"
+#include "DeadKeyNativeEventFilter.h"
+
+#include <CTwCollapsibleGroupBox.h>
+#include <CTwHelp.h>
+#include <CTwSystemServices.h>
+#include <CTwUtils.h>
+#include <UnitCatalogue.h>
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QRegularExpressionValidator>
+
+namespace
+{
+
+constexpr int kHelpTopic = 3108;
+constexpr int kIconHelp = 24;
+constexpr int kIconClearHistory = 180;
+constexpr int kFirstDarkTheme = 2;
+// Well above any expression a person writes or pastes; the engine takes
+// linear time in the length.
+constexpr int kMaxExpressionLength = 16 * 1024 * 1024;
+
+} // namespace
+
+CalculatorUI::CalculatorUI(QWidget* parent)
+    : QWidget(parent, Qt::WindowFlags()),
+      form(new CalculatorForm), operatorChars{'+', '-', '*', '/', '^'}
+{
+    setupUi(form, this);
+    connectSignals();
+    setUpUnitPane();
+
+    QTableWidget* pHistory = form->twHistory;
+    pHistory->setColumnCount(3);
+    pHistory->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    pHistory->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    pHistory->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    pHistory->installEventFilter(&focusTracker);
+    form->lineEdit_calc->installEventFilter(&focusTracker);
+    form->lineEdit_unitConOutput->installEventFilter(&focusTracker);
+    pHistory->installEventFilter(this);
+    form->lineEdit_calc->installEventFilter(this);
+    form->lineEdit_unitConInput->installEventFilter(this);
+
+    deadKeyFilter = std::make_unique<DeadKeyNativeEventFilter>(form->lineEdit_calc);
+    QCoreApplication::instance()->installNativeEventFilter(deadKeyFilter.get());
+
+    // Qt's default of 32767 characters would cut a long paste silently.
+    form->lineEdit_calc->setMaxLength(kMaxExpressionLength);
+
+    // Digits with at most one decimal point: no sign, comma or exponent.
+    form->lineEdit_unitConInput->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]*(\\.)?[0-9]*")), this));
+}
+
+CalculatorUI::~CalculatorUI()
+{
+    disconnectSignals();
+    if (QCoreApplication* pApp = QCoreApplication::instance())
+        pApp->removeNativeEventFilter(deadKeyFilter.get());
+    deadKeyFilter.reset();
+    form->twHistory->removeEventFilter(this);
+    form->lineEdit_calc->removeEventFilter(this);
+    form->lineEdit_unitConInput->removeEventFilter(this);
+    form->twHistory->removeEventFilter(&focusTracker);
+    form->lineEdit_calc->removeEventFilter(&focusTracker);
+    form->lineEdit_unitConOutput->removeEventFilter(&focusTracker);
+    delete form;
+    form = nullptr;
+}
+
+void CalculatorUI::setupUi(CalculatorForm* pForm, QWidget* pPanel)
+{
+    pForm->setupUi(pPanel);
+}
+
+void CalculatorUI::retranslateUi(QWidget* pPanel)
+{
+    form->retranslateUi(pPanel);
+}
+
+void CalculatorUI::connectSignals()
+{
+    CalculatorForm& f = *form;
+    auto click = [this](QAbstractButton* pButton, void (CalculatorUI::*pSlot)())
+    { connections.push_back(connect(pButton, &QAbstractButton::clicked, this, pSlot)); };
+    click(f.button_copyClip, &CalculatorUI::button_copyToClip_pressed);
+    click(f.button_copyCommand, &CalculatorUI::button_copyToCommand_pressed);
+    click(f.button_ch, &CalculatorUI::button_ch_pressed);
+    click(f.button_help, &CalculatorUI::showHelp);
+    connections.push_back(connect(f.twHistory, &QWidget::customContextMenuRequested, this,
+                                  &CalculatorUI::showHistoryContextMenu));
+    connections.push_back(connect(f.twHistory, &QTableWidget::cellDoubleClicked, this,
+                                  &CalculatorUI::loadHistoryItem));
+    click(f.button_0, &CalculatorUI::button_0_pressed);
+    click(f.button_1, &CalculatorUI::button_1_pressed);
+    click(f.button_2, &CalculatorUI::button_2_pressed);
+    click(f.button_3, &CalculatorUI::button_3_pressed);
+    click(f.button_4, &CalculatorUI::button_4_pressed);
+    click(f.button_5, &CalculatorUI::button_5_pressed);
+    click(f.button_6, &CalculatorUI::button_6_pressed);
+    click(f.button_7, &CalculatorUI::button_7_pressed);
+    click(f.button_8, &CalculatorUI::button_8_pressed);
+    click(f.button_9, &CalculatorUI::button_9_pressed);
+    click(f.button_plus, &CalculatorUI::button_plus_pressed);
+    click(f.button_minus, &CalculatorUI::button_minus_pressed);
+    click(f.button_multiplication, &CalculatorUI::button_multiplication_pressed);
+    click(f.button_divide, &CalculatorUI::button_divide_pressed);
+    click(f.button_bracketOpen, &CalculatorUI::button_bracketOpen_pressed);
+    click(f.button_bracketClose, &CalculatorUI::button_bracketClose_pressed);
+    click(f.button_1divx, &CalculatorUI::button_1divx_pressed);
+    click(f.button_x2, &CalculatorUI::button_x2_pressed);
+    click(f.button_x3, &CalculatorUI::button_x3_pressed);
+    click(f.button_xn, &CalculatorUI::button_xn_pressed);
+    click(f.button_sqrt, &CalculatorUI::button_sqrt_pressed);
+    click(f.button_nrt, &CalculatorUI::button_nrt_pressed);
+    click(f.button_10x, &CalculatorUI::button_10x_pressed);
+    click(f.button_ex, &CalculatorUI::button_ex_pressed);
+    click(f.button_pi, &CalculatorUI::button_pi_pressed);
+    click(f.button_e, &CalculatorUI::button_e_pressed);
+    click(f.button_sin, &CalculatorUI::button_sin_pressed);
+    click(f.button_cos, &CalculatorUI::button_cos_pressed);
+    click(f.button_tan, &CalculatorUI::button_tan_pressed);
+    click(f.button_asin, &CalculatorUI::button_asin_pressed);
+    click(f.button_acos, &CalculatorUI::button_acos_pressed);
+    click(f.button_atan, &CalculatorUI::button_atan_pressed);
+    click(f.button_log10, &CalculatorUI::button_log10_pressed);
+    click(f.button_ln, &CalculatorUI::button_ln_pressed);
+    click(f.button_log, &CalculatorUI::button_log_pressed);
+    click(f.button_abs, &CalculatorUI::button_abs_pressed);
+    click(f.button_rnd, &CalculatorUI::button_rnd_pressed);
+    click(f.button_trc, &CalculatorUI::button_trc_pressed);
+    click(f.button_r2d, &CalculatorUI::button_r2d_pressed);
+    click(f.button_d2r, &CalculatorUI::button_d2r_pressed);
+    click(f.button_ms, &CalculatorUI::button_mset_pressed);
+    click(f.button_madd, &CalculatorUI::button_madd_pressed);
+    click(f.button_msub, &CalculatorUI::button_msub_pressed);
+    click(f.button_mc, &CalculatorUI::button_mcle_pressed);
+    click(f.button_mr, &CalculatorUI::button_mrec_pressed);
+    click(f.button_convert, &CalculatorUI::button_convert_pressed);
+    click(f.button_getDistance, &CalculatorUI::button_getDistance_pressed);
+    click(f.button_getAngle, &CalculatorUI::button_getAngle_pressed);
+    click(f.button_getArea, &CalculatorUI::button_getArea_pressed);
+    click(f.button_getCircumference, &CalculatorUI::button_getCircumference_pressed);
+    click(f.button_equals, &CalculatorUI::button_equals_pressed);
+    click(f.button_del, &CalculatorUI::button_del_pressed);
+    click(f.button_delAll, &CalculatorUI::button_delAll_pressed);
+    click(f.button_decPoint, &CalculatorUI::button_decPoint_pressed);
+    click(f.button_ans, &CalculatorUI::button_ans_pressed);
+    connections.push_back(connect(f.comboBox_unit, &QComboBox::currentTextChanged, this,
+                                  &CalculatorUI::unitConversionTypeChanged));
+    connections.push_back(
+        connect(f.lineEdit_calc, &QLineEdit::textChanged, this, &CalculatorUI::expressionChanged));
+    // Keys end the result state in the event filter; an edit by mouse (a
+    // paste from the line's menu, a middle click, a drop) must end it too, or
+    // Return would then do nothing.
+    connections.push_back(
+        connect(f.lineEdit_calc, &QLineEdit::textEdited, this, [this] { resultShown = false; }));
+}
+
+void CalculatorUI::disconnectSignals()
+{
+    for (const QMetaObject::Connection& connection : connections)
+        disconnect(connection);
+    connections.clear();
+}
+
+void CalculatorUI::buildGroupsAndIcons()
+{
+    guarded(
+        [this]
+        {
+            CTwSystemServices* pServices = GetTwSystemServices();
+            const bool bDark = pServices && pServices->GetColorTheme() >= kFirstDarkTheme;
+            form->button_convert->setIcon(
+                QIcon(bDark ? QStringLiteral(":/images/dark/Convert_Icon.png")
+                            : QStringLiteral(":/images/light/Convert_Icon.png")));
+
+            const QString root = QStringLiteral(":/images");
+            form->button_getAngle->setIcon(
+                CTwUtils::loadIcon(QStringLiteral("Angle_Icon"), {}, root, 1));
+            form->button_getArea->setIcon(
+                CTwUtils::loadIcon(QStringLiteral("Area_Icon"), {}, root, 1));
+            form->button_getCircumference->setIcon(
+                CTwUtils::loadIcon(QStringLiteral("Circumference_Icon"), {}, root, 1));
+            form->button_getDistance->setIcon(
+                CTwUtils::loadIcon(QStringLiteral("Distance_Icon"), {}, root, 1));
+            form->button_copyClip->setIcon(
+                CTwUtils::loadIcon(QStringLiteral("copy"), QStringLiteral("command/"), root, 1));
+            form->button_copyCommand->setIcon(
+                CTwUtils::loadIcon(QStringLiteral("convert-block"),
+                                   QStringLiteral("custom_block/block_editor/"), root, 1));
+            form->button_help->setIcon(CTwUtils::GetIcon(kIconHelp, 16, false));
+            form->button_ch->setIcon(CTwUtils::GetIcon(kIconClearHistory, 16, false));
+
+            struct Group
+            {
+                const char* name;
+                const char* title;
+                QWidget* content;
+            };
+            const Group groups[] = {
+                {"gb_calcFunc", QT_TR_NOOP("Functions"), form->w_calcFunc},
+                {"gb_Scientific", QT_TR_NOOP("Scientific"), form->w_Scientific},
+                {"gb_MeasurementTools", QT_TR_NOOP("Measurement tools"), form->w_MeasurementTools},
+                {"gb_UnitConv", QT_TR_NOOP("Unit conversion"), form->w_UnitConv},
+            };
+            for (const Group& group : groups)
+            {
+                auto* pBox = new CTwCollapsibleGroupBox(form->wCollapsableContainers);
+                form->verticalLayout_3->addWidget(pBox);
+                pBox->setObjectName(QLatin1String(group.name));
+                pBox->setText(tr(group.title));
+                pBox->setContentWidget(group.content);
+            }
+        });
+}
+
+void CalculatorUI::setGroupCollapsed(const char* pszName, bool bCollapse)
+{
+    if (auto* pBox = form->scrollAreaWidgetContents->findChild<CTwCollapsibleGroupBox*>(
+            QLatin1String(pszName)))
+        pBox->setCollapse(bCollapse);
+}
+
+void CalculatorUI::collapseFunctions(bool bCollapse)
+{
+    setGroupCollapsed("gb_calcFunc", bCollapse);
+}
+
+void CalculatorUI::collapseScientific(bool bCollapse)
+{
+    setGroupCollapsed("gb_Scientific", bCollapse);
+}
+
+void CalculatorUI::collapseMeasurementTools(bool bCollapse)
+{
+    setGroupCollapsed("gb_MeasurementTools", bCollapse);
+}
+
+void CalculatorUI::collapseUnitConversion(bool bCollapse)
+{
+    setGroupCollapsed("gb_UnitConv", bCollapse);
+}
+
+void CalculatorUI::showHelp()
+{
+    guarded(
+        []
+        {
+            CTwSystemServices* pServices = GetTwSystemServices();
+            CTwHelp* pHelp = GetTwHelp();
+            if (pServices && pHelp)
+                pHelp->Help(pServices->GetHelpName(), kHelpTopic, false, nullptr, 16);
+        });
+}
+
+void CalculatorUI::showFailure(const std::exception* pError)
+{
+    // Reporting must not throw in turn: a failure here is dropped.
+    try
+    {
+        if (dynamic_cast<const std::bad_alloc*>(pError))
+            showError(tr("There is not enough memory to complete this operation."));
+        else
+            showError(tr("The operation could not be completed."));
+    }
+    catch (...)
+    {
+    }
+}

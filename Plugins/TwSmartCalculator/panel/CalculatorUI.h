@@ -1,0 +1,199 @@
+#pragma once
+// The calculator panel: one widget with the input line, the keypad and
+// function buttons, the history, the memory buttons, the measurement tools
+// and the unit conversion pane. The module creates it once and docks it in
+// the host window.
+//
+// How one calculation flows:
+//   keys and buttons -> insertText (cursor placed inside function brackets)
+//   -> Return/Enter/Space or "=" -> angle unit from the active drawing
+//   -> runCalculation (spaces removed, accuracy from the drawing's linear
+//   precision, engine GetResult) -> result into the input line, a history
+//   row, or "!" beside the line with the engine's message as tool tip.
+// The panel reports problems only through that "!" indication; nothing thrown
+// leaves a slot or an event filter.
+//
+// The concerns share this one class but live in separate files:
+// CalculatorUI.cpp (construction, groups, icons, help), CalculatorInput.cpp,
+// CalculatorHistory.cpp, CalculatorMemory.cpp, CalculatorMeasurement.cpp and
+// CalculatorUnitPane.cpp.
+
+#include "CTwFocusEater.h"
+
+#include <CTwString.h>
+#include <TMyMemory.h>
+#include <TMyTinyExpr.h>
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CalculatorForm;
+class DeadKeyNativeEventFilter;
+class QPoint;
+class QTableWidgetItem;
+
+// How a text enters the input line (see insertText).
+enum class InsertKind : int
+{
+    Number = 0,   // a formatted number: memory, measurements
+    Operator = 1, // + - * / ^2 ^3 ^
+    Function = 2, // sqrt() nrt(,) sin() ... wraps the line when not at a boundary
+    Operand = 3,  // digits, . ( ) pi e ans, history texts
+};
+
+// Which measurement the host is running for the panel.
+enum class MeasurementKind : std::int32_t
+{
+    Distance = 0,
+    Angle = 1,
+    Circumference = 2,
+    Area = 3,
+    None = 4,
+};
+
+class CalculatorUI : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CalculatorUI(QWidget* parent = nullptr);
+    ~CalculatorUI() override;
+
+    void setupUi(CalculatorForm* pForm, QWidget* pPanel);
+    void retranslateUi(QWidget* pPanel);
+
+    // Builds the four collapsible groups and sets the theme's icons. The
+    // host-integration layer runs it once the host's UI is up.
+    void buildGroupsAndIcons();
+    // true collapses the group; nothing happens before the groups exist.
+    void collapseFunctions(bool bCollapse);
+    void collapseScientific(bool bCollapse);
+    void collapseMeasurementTools(bool bCollapse);
+    void collapseUnitConversion(bool bCollapse);
+    void showHelp();
+
+    // Input line.
+    void insertText(const QString& text, InsertKind kind);
+    void insertNumber(double value, InsertKind kind);
+    void showError(const QString& strMessage);
+    // True when strResult was computed (replaced only then); false for an
+    // empty expression or an error already shown.
+    bool runCalculation(QString strExpr, std::u16string& strResult);
+
+    // History.
+    QTableWidgetItem* makeHistoryItem(const QString& text);
+    void addHistoryRow(const QString& strExpr, const QString& strResult,
+                       const QString& strPreviousResult);
+    QString historyItemText(const QTableWidgetItem* pItem) const;
+    QString selectedText() const;
+    void sendToCommandLine(const QString& text);
+
+    // Measurement tools.
+    void runHostCommand(const QString& strCommand);
+    void completeMeasurement();
+    void resetPendingMeasurement();
+    void setMeasurementText(const CTwString& text) { measurementText = text; }
+    MeasurementKind pendingMeasurementKind() const { return MeasurementKind(pendingMeasurement); }
+
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+    // Declared in the order other code relies on for the slot indices.
+public slots:
+    void button_0_pressed();
+    void button_1_pressed();
+    void button_2_pressed();
+    void button_3_pressed();
+    void button_4_pressed();
+    void button_5_pressed();
+    void button_6_pressed();
+    void button_7_pressed();
+    void button_8_pressed();
+    void button_9_pressed();
+    void button_plus_pressed();
+    void button_minus_pressed();
+    void button_multiplication_pressed();
+    void button_divide_pressed();
+    void button_bracketOpen_pressed();
+    void button_bracketClose_pressed();
+    void button_1divx_pressed();
+    void button_x2_pressed();
+    void button_x3_pressed();
+    void button_xn_pressed();
+    void button_sqrt_pressed();
+    void button_nrt_pressed();
+    void button_10x_pressed();
+    void button_ex_pressed();
+    void button_pi_pressed();
+    void button_e_pressed();
+    void button_sin_pressed();
+    void button_cos_pressed();
+    void button_tan_pressed();
+    void button_asin_pressed();
+    void button_acos_pressed();
+    void button_atan_pressed();
+    void button_log10_pressed();
+    void button_ln_pressed();
+    void button_log_pressed();
+    void button_abs_pressed();
+    void button_rnd_pressed();
+    void button_trc_pressed();
+    void button_r2d_pressed();
+    void button_d2r_pressed();
+    void button_mset_pressed();
+    void button_madd_pressed();
+    void button_msub_pressed();
+    void button_mcle_pressed();
+    void button_mrec_pressed();
+    void button_cr_pressed(int iRow = -1);
+    void button_ch_pressed();
+    void loadHistoryItem(int iRow, int column);
+    void unitConversionTypeChanged();
+    void button_convert_pressed();
+    void button_equals_pressed();
+    void button_del_pressed();
+    void button_delAll_pressed();
+    void button_decPoint_pressed();
+    void button_ans_pressed();
+    void button_copyToClip_pressed();
+    void button_copyToCommand_pressed();
+    void button_getDistance_pressed();
+    void button_getAngle_pressed();
+    void button_getArea_pressed();
+    void button_getCircumference_pressed();
+    void expressionChanged();
+    void showHistoryContextMenu(const QPoint& pos);
+
+private:
+    void connectSignals();
+    void disconnectSignals();
+    void setUpUnitPane();
+    void setGroupCollapsed(const char* pszName, bool bCollapse);
+    // A keypad or function button: insert, then the focus back to the line.
+    void pressKey(const QString& text, InsertKind kind);
+    // MS, M+ and M-: evaluate the line, hand the value to the register.
+    void changeMemory(bool (TMyMemory::*pOperation)(const std::string&), const char* pszRefusal);
+    void startMeasurement(const QString& strCommand, MeasurementKind kind);
+    void copyToClipboard(const QString& text);
+    void giveFocusBack();
+    bool filterCalcKey(class QKeyEvent* pKey);
+    bool filterUnitInputKey(class QKeyEvent* pKey);
+    void showFailure(const std::exception* pError);
+    // Runs fn; whatever it throws becomes the "!" indication instead of
+    // reaching Qt or the host.
+    template <class F> void guarded(F&& fn) noexcept;
+
+    std::unique_ptr<DeadKeyNativeEventFilter> deadKeyFilter;
+    CTwString measurementText;
+    CalculatorForm* form = nullptr;
+    MyTools::TMyTinyExpr evaluator;
+    TMyMemory memory;
+    CTwFocusEater focusTracker;
+    std::int32_t pendingMeasurement = std::int32_t(MeasurementKind::None);
+    std::vector<char> operatorChars;
+    bool insertingClosingBracket = false;
+    bool resultShown = false;
+    std::vector<QMetaObject::Connection> connections;
+};
