@@ -1,0 +1,268 @@
+// The history: rows, their reuse, the context menu, row deletion and the
+// copy buttons.
+
+#include "PanelTestSupport.h"
+
+#include <HostMainWindow.h>
+#include <ui/CommandLineWidget.h>
+
+#include <QClipboard>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTimer>
+
+class TestCalculatorHistory : public QObject, public PanelFixture
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { runtime.createMainUi(); }
+    void init()
+    {
+        openPanel();
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup() { closePanel(); }
+
+    void rowsAndReuse();
+
+    void menuEntries_data();
+    void menuEntries();
+
+    void menuActions_data();
+    void menuActions();
+
+    void deleteButtonsFollowTheirRows();
+    void clearAllOnEmptyHistory();
+    void wheelIsConsumedOverRows();
+
+    void copyButtonsCopyFromTheLastFocus_data();
+    void copyButtonsCopyFromTheLastFocus();
+
+private:
+    QPoint cellCentre(int row, int column) const
+    {
+        return history()->visualItemRect(history()->item(row, column)).center();
+    }
+    void doubleClick(int row, int column)
+    {
+        // A double click follows a click on the same cell.
+        QTest::mouseClick(history()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
+        QTest::mouseDClick(history()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
+    }
+    // Right-clicks at pos (viewport coordinates); returns the entries of the
+    // menu and chooses the one named choose, if any.
+    QStringList openMenu(QPoint pos, const QString& choose = QString());
+};
+
+QStringList TestCalculatorHistory::openMenu(QPoint pos, const QString& choose)
+{
+    QStringList entries;
+    QTimer::singleShot(0, this,
+                       [&]
+                       {
+                           auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                           QVERIFY(pMenu);
+                           QAction* pChosen = nullptr;
+                           for (QAction* pAction : pMenu->actions())
+                           {
+                               entries << pAction->text();
+                               if (pAction->text() == choose)
+                                   pChosen = pAction;
+                           }
+                           pMenu->close();
+                           if (pChosen)
+                               pChosen->trigger();
+                       });
+    QWidget* pViewport = history()->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, pViewport->mapToGlobal(pos));
+    QApplication::sendEvent(pViewport, &event);
+    return entries;
+}
+
+void TestCalculatorHistory::rowsAndReuse()
+{
+    calculate("2 + 3");
+    calculate("1/3");
+    QCOMPARE(history()->rowCount(), 2);
+    QCOMPARE(history()->item(0, 0)->text(), QString("2+3"));
+    QCOMPARE(history()->item(0, 1)->text(), QString("= 5"));
+    QCOMPARE(history()->item(1, 1)->text(), QString("= 0.3333"));
+    QVERIFY(!(history()->item(1, 0)->flags() & Qt::ItemIsEditable));
+
+    // The result cell gives back the fuller value that "ans" reads.
+    setLine("2*");
+    doubleClick(1, 1);
+    QCOMPARE(line()->text(), QString("2*0.3333333333"));
+
+    // The expression cell replaces the line and ends the result state.
+    calculate("7");
+    doubleClick(0, 0);
+    QCOMPARE(line()->text(), QString("2+3"));
+    QTest::keyClick(line(), Qt::Key_Return);
+    QCOMPARE(line()->text(), QString("5"));
+    QCOMPARE(history()->rowCount(), 4);
+}
+
+void TestCalculatorHistory::menuEntries_data()
+{
+    QTest::addColumn<int>("column"); // -1: below the last row
+    QTest::addColumn<bool>("cursorAtEnd");
+    QTest::addColumn<QStringList>("entries");
+
+    const QString copy = "Copy", paste = "Paste to command-line", clear = "Clear",
+                  clearAll = "Clear all";
+    QTest::newRow("expression cell, cursor at the end")
+        << 0 << true
+        << QStringList{copy, paste, "Append expression to input area", clear, clearAll};
+    QTest::newRow("expression cell, cursor inside")
+        << 0 << false
+        << QStringList{copy, paste, "Insert expression in input area", clear, clearAll};
+    QTest::newRow("result cell, cursor at the end")
+        << 1 << true << QStringList{copy, paste, "Append result to input area", clear, clearAll};
+    QTest::newRow("result cell, cursor inside")
+        << 1 << false << QStringList{copy, paste, "Insert result in input area", clear, clearAll};
+    QTest::newRow("below the last row only clears all") << -1 << true << QStringList{clearAll};
+}
+
+void TestCalculatorHistory::menuEntries()
+{
+    QFETCH(int, column);
+    QFETCH(bool, cursorAtEnd);
+    calculate("2+3");
+    setLine("12", cursorAtEnd ? 2 : 1);
+    const QPoint pos =
+        column >= 0 ? cellCentre(0, column) : QPoint(5, history()->rowViewportPosition(0) + 60);
+    QTEST(openMenu(pos), "entries");
+}
+
+void TestCalculatorHistory::menuActions_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<int>("rows");
+
+    // The history holds "sqrt(16)" "= 4" and "1/3" "= 0.3333"; the first row
+    // is clicked; the line reads "1+" with the cursor at its end.
+    QTest::newRow("Copy of a result leaves out \"= \"") << 1 << "Copy"
+                                                        << "1+" << 2 << "4"
+                                                        << "" << 2;
+    QTest::newRow("Copy of an expression") << 0 << "Copy"
+                                           << "1+" << 2 << "sqrt(16)"
+                                           << "" << 2;
+    QTest::newRow("Paste puts the text on the command line") << 0 << "Paste to command-line"
+                                                             << "1+" << 2 << ""
+                                                             << "sqrt(16)" << 2;
+    QTest::newRow("an expression ending with ) leaves the cursor before it")
+        << 0 << "Append expression to input area"
+        << "1+sqrt(16)" << 9 << ""
+        << "" << 2;
+    QTest::newRow("a result is inserted as its fuller text") << 1 << "Append result to input area"
+                                                             << "1+4" << 3 << ""
+                                                             << "" << 2;
+    QTest::newRow("Clear deletes the row") << 0 << "Clear"
+                                           << "1+" << 2 << ""
+                                           << "" << 1;
+    QTest::newRow("Clear all deletes every row") << 0 << "Clear all"
+                                                 << "1+" << 2 << ""
+                                                 << "" << 0;
+}
+
+void TestCalculatorHistory::menuActions()
+{
+    QFETCH(int, column);
+    QFETCH(QString, entry);
+    calculate("sqrt(16)");
+    calculate("1/3");
+    setLine("1+");
+    QGuiApplication::clipboard()->clear();
+    runtime.mainWindow()->commandLineWidget()->setInputText(QString());
+
+    openMenu(cellCentre(0, column), entry);
+    QTEST(line()->text(), "line");
+    QTEST(line()->cursorPosition(), "cursor");
+    QTEST(QGuiApplication::clipboard()->text(), "clipboard");
+    QTEST(runtime.mainWindow()->commandLineWidget()->inputText(), "commandLine");
+    QTEST(history()->rowCount(), "rows");
+}
+
+void TestCalculatorHistory::deleteButtonsFollowTheirRows()
+{
+    for (const char* expr : {"1", "2", "3", "4"})
+        calculate(expr);
+    auto deleteButton = [this](int row)
+    { return qobject_cast<QAbstractButton*>(history()->cellWidget(row, 2)); };
+    QTest::mouseClick(deleteButton(0), Qt::LeftButton);
+    QCOMPARE(history()->rowCount(), 3);
+    QCOMPARE(history()->currentRow(), 2); // the last row is selected
+    QVERIFY(history()->item(2, 0)->isSelected());
+
+    // After the deletion above the button now in row 1 deletes "3".
+    QTest::mouseClick(deleteButton(1), Qt::LeftButton);
+    QCOMPARE(history()->rowCount(), 2);
+    QCOMPARE(history()->item(0, 0)->text(), QString("2"));
+    QCOMPARE(history()->item(1, 0)->text(), QString("4"));
+}
+
+void TestCalculatorHistory::clearAllOnEmptyHistory()
+{
+    child<QWidget>(panel.get(), "comboBox_unit")->setFocus();
+    click("button_ch");
+    QCOMPARE(history()->rowCount(), 0);
+    QCOMPARE(history()->columnCount(), 3);
+    QVERIFY(line()->hasFocus());
+}
+
+void TestCalculatorHistory::wheelIsConsumedOverRows()
+{
+    for (int i = 0; i < 30; ++i)
+        calculate(QString::number(i));
+    history()->scrollToTop();
+    const QPointF at(5, 5);
+    QWheelEvent wheel(at, history()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(history(), &wheel);
+    QVERIFY(wheel.isAccepted());
+    QCOMPARE(history()->verticalScrollBar()->value(), 0);
+}
+
+void TestCalculatorHistory::copyButtonsCopyFromTheLastFocus_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("copied");
+
+    QTest::newRow("the input line") << "lineEdit_calc"
+                                    << "12+5";
+    QTest::newRow("the converted value") << "lineEdit_unitConOutput"
+                                         << "100";
+    QTest::newRow("the history's current result") << "twHistory"
+                                                  << "11";
+}
+
+void TestCalculatorHistory::copyButtonsCopyFromTheLastFocus()
+{
+    QFETCH(QString, focused);
+    calculate("4+7");
+    history()->setCurrentCell(0, 1);
+    auto* pOutput = child<QLineEdit>(panel.get(), "lineEdit_unitConOutput");
+    pOutput->setText("100");
+    setLine("12+5");
+    QGuiApplication::clipboard()->setText("untouched");
+
+    QWidget* pFocus = child<QWidget>(panel.get(), focused.toLatin1().constData());
+    pFocus->setFocus();
+    QTRY_VERIFY(pFocus->hasFocus());
+    click("button_copyClip");
+    QTEST(QGuiApplication::clipboard()->text(), "copied");
+    QVERIFY(pFocus->hasFocus()); // given back
+
+    click("button_copyCommand");
+    QTEST(runtime.mainWindow()->commandLineWidget()->inputText(), "copied");
+}
+
+QTEST_MAIN(TestCalculatorHistory)
+#include "tst_calculatorhistory.moc"

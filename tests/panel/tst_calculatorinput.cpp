@@ -1,0 +1,333 @@
+// The input line: insertion at the cursor, keys with and without a shown
+// result, calculation in the drawing's units, errors, and the memory buttons.
+
+#include "PanelTestSupport.h"
+
+#include <KeyRules.h>
+
+class TestCalculatorInput : public QObject, public PanelFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { openPanel(); }
+    void cleanup() { closePanel(); }
+
+    void insertion_data();
+    void insertion();
+
+    void withResultShown_data();
+    void withResultShown();
+
+    void calculation_data();
+    void calculation();
+
+    void errorIndication();
+    void emptyAndRepeatedReturn();
+    void keypadDecimalAndEscape();
+    void bigPasteStaysResponsive();
+
+    void memory_data();
+    void memory();
+
+    void windowsDeadKeyRule_data();
+    void windowsDeadKeyRule();
+    void keypadDecimalRules();
+};
+
+// Each step is a button's object name, or "type:" followed by typed text.
+static void act(PanelFixture& f, const QString& step)
+{
+    if (step.startsWith(QLatin1String("type:")))
+        QTest::keyClicks(f.line(), step.mid(5));
+    else
+        f.click(step.toLatin1().constData());
+}
+
+void TestCalculatorInput::insertion_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("expectedCursor");
+
+    QTest::newRow("a function on an empty line puts the cursor inside") << "" << 0 << "button_sqrt"
+                                                                        << "sqrt()" << 5;
+    QTest::newRow("a function after an operand wraps the line") << "25" << 2 << "button_sqrt"
+                                                                << "sqrt(25)" << 8;
+    QTest::newRow("a two-argument function takes the line as its second argument")
+        << "25" << 2 << "button_log"
+        << "log(,25)" << 4;
+    QTest::newRow("a function after an operator is inserted") << "2+" << 2 << "button_sin"
+                                                              << "2+sin()" << 6;
+    QTest::newRow("a closing bracket before the cursor is a boundary")
+        << "(1+2)" << 5 << "button_sqrt"
+        << "(1+2)sqrt()" << 10;
+    QTest::newRow("a cursor inside a number wraps the whole line") << "12" << 1 << "button_sqrt"
+                                                                   << "sqrt(12)" << 8;
+    QTest::newRow("before an operator is a boundary") << "+3" << 0 << "button_nrt"
+                                                      << "nrt(,)+3" << 4;
+    QTest::newRow("a number next to an operand replaces the line") << "5" << 1 << "button_mr"
+                                                                   << "0" << 1;
+    QTest::newRow("the closing bracket button leaves the cursor behind it")
+        << "(2" << 2 << "button_bracketClose"
+        << "(2)" << 3;
+    QTest::newRow("a digit goes in at the cursor") << "12" << 1 << "button_5"
+                                                   << "152" << 2;
+    QTest::newRow("a typed letter goes in at the cursor") << "2" << 1 << "type:pi"
+                                                          << "2pi" << 3;
+}
+
+void TestCalculatorInput::insertion()
+{
+    QFETCH(QString, line);
+    QFETCH(int, cursor);
+    QFETCH(QString, step);
+    setLine(line, cursor);
+    act(*this, step);
+    QTEST(this->line()->text(), "expected");
+    QTEST(this->line()->cursorPosition(), "expectedCursor");
+    QVERIFY(this->line()->hasFocus());
+}
+
+void TestCalculatorInput::withResultShown_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("expected");
+
+    // "12*3" shows the result 36.
+    QTest::newRow("an operator button continues the result") << QStringList{"button_plus"} << "36+";
+    QTest::newRow("a digit button starts anew") << QStringList{"button_7"} << "7";
+    QTest::newRow("a function button wraps ans") << QStringList{"button_sqrt"} << "sqrt(ans)";
+    QTest::newRow("a typed operator continues the result") << QStringList{"type:*"} << "36*";
+    QTest::newRow("a typed digit starts anew") << QStringList{"type:7"} << "7";
+    QTest::newRow("the backspace button removes one character") << QStringList{"button_del"} << "3";
+    QTest::newRow("C clears and keeps the result state")
+        << QStringList{"button_delAll", "button_plus"} << "+";
+    QTest::newRow("a number from memory replaces the result") << QStringList{"button_mr"} << "0";
+}
+
+void TestCalculatorInput::withResultShown()
+{
+    QFETCH(QStringList, steps);
+    calculate("12*3");
+    QCOMPARE(line()->text(), QString("36"));
+    for (const QString& step : steps)
+        act(*this, step);
+    QTEST(line()->text(), "expected");
+}
+
+void TestCalculatorInput::calculation_data()
+{
+    QTest::addColumn<int>("luprec"); // -1: no drawing
+    QTest::addColumn<int>("aunits");
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("no drawing: 4 decimals") << -1 << 0 << "1/3"
+                                            << "0.3333";
+    QTest::newRow("no drawing: trailing zeros trimmed") << -1 << 0 << "2/4"
+                                                        << "0.5";
+    QTest::newRow("no drawing: degrees") << -1 << 0 << "sin(30)"
+                                         << "0.5";
+    QTest::newRow("the drawing's precision") << 2 << 0 << "1/3"
+                                             << "0.33";
+    QTest::newRow("precision 0") << 0 << 0 << "7/2"
+                                 << "4";
+    QTest::newRow("decimal degrees") << 4 << 0 << "cos(60)"
+                                     << "0.5";
+    QTest::newRow("degrees/minutes/seconds count as degrees") << 4 << 1 << "sin(90)"
+                                                              << "1";
+    QTest::newRow("grads") << 4 << 2 << "sin(100)"
+                           << "1";
+    QTest::newRow("radians") << 4 << 3 << "sin(pi/2)"
+                             << "1";
+    QTest::newRow("surveyor's units count as degrees") << 4 << 4 << "tan(45)"
+                                                       << "1";
+    QTest::newRow("spaces are removed") << -1 << 0 << "2 + 3 * 4"
+                                        << "14";
+}
+
+void TestCalculatorInput::calculation()
+{
+    QFETCH(int, luprec);
+    QFETCH(int, aunits);
+    QFETCH(QString, expression);
+    if (luprec >= 0)
+        openDrawing(luprec, aunits);
+
+    calculate(expression);
+    QTEST(line()->text(), "result");
+    QCOMPARE(history()->rowCount(), 1);
+    QCOMPARE(history()->item(0, 0)->text(), expression.remove(' '));
+    QVERIFY(errorLabel()->text().isEmpty());
+    QVERIFY(line()->hasFocus());
+}
+
+void TestCalculatorInput::errorIndication()
+{
+    calculate("1/0");
+    QCOMPARE(line()->text(), QString("1/0"));
+    QCOMPARE(errorLabel()->text(), QString("!"));
+    QCOMPARE(errorLabel()->toolTip(), QString("Cannot divide by 0."));
+    QCOMPARE(history()->rowCount(), 0);
+
+    QTest::keyClick(line(), Qt::Key_Backspace); // any change of the text clears it
+    QVERIFY(errorLabel()->text().isEmpty());
+    QVERIFY(errorLabel()->toolTip().isEmpty());
+
+    calculate("tan(90)");
+    QCOMPARE(errorLabel()->toolTip(), QString("Tangent is not defined for 90 or 270 degrees."));
+    calculate(QString(1001, '(') + "1" + QString(1001, ')'));
+    QCOMPARE(errorLabel()->toolTip(),
+             QString("The expression is nested too deeply to be calculated."));
+}
+
+void TestCalculatorInput::emptyAndRepeatedReturn()
+{
+    calculate("   ");
+    QCOMPARE(history()->rowCount(), 0);
+    QVERIFY(errorLabel()->text().isEmpty());
+
+    calculate("6*7");
+    QTest::keyClick(line(), Qt::Key_Return);
+    QTest::keyClick(line(), Qt::Key_Space);
+    click("button_equals");
+    QCOMPARE(line()->text(), QString("42"));
+    QCOMPARE(history()->rowCount(), 1);
+
+    setLine("2 + 2"); // pasted spaces
+    QTest::keyClick(line(), Qt::Key_Space);
+    QCOMPARE(line()->text(), QString("4"));
+    QCOMPARE(history()->item(1, 0)->text(), QString("2+2"));
+}
+
+void TestCalculatorInput::keypadDecimalAndEscape()
+{
+    setLine("3");
+    nativeKey(line(), Qt::Key_Delete, QString(), 110); // whatever the layout prints there
+    QCOMPARE(line()->text(), QString("3."));
+
+    QTest::keyClick(line(), Qt::Key_Escape);
+    QVERIFY(line()->text().isEmpty());
+
+    // The dead circumflex as the native filter posts it continues a result.
+    calculate("2+3");
+    QApplication::sendEvent(
+        line(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier, "^"));
+    QCOMPARE(line()->text(), QString("5^"));
+    // Without text (X11, no composition) it is re-posted with its text.
+    QKeyEvent bare(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier);
+    QApplication::sendEvent(line(), &bare);
+    QTRY_COMPARE(line()->text(), QString("5^^"));
+}
+
+void TestCalculatorInput::bigPasteStaysResponsive()
+{
+    // A megabyte pasted: evaluated (or refused) whole, nothing cut off.
+    QString big = QStringLiteral("1");
+    big += QString("+1").repeated(512 * 1024);
+    setLine(big);
+    QTest::keyClick(line(), Qt::Key_Return);
+    QCOMPARE(line()->text(), QString("524289"));
+}
+
+void TestCalculatorInput::memory_data()
+{
+    QTest::addColumn<QStringList>("steps"); // "line=TEXT" sets the line
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("MS on an empty line changes nothing")
+        << QStringList{"line=", "button_ms", "line=", "button_mr"} << "0"
+        << "";
+    QTest::newRow("MS, M+ and M- evaluate the line")
+        << QStringList{"line=2*3", "button_ms", "button_madd", "line=2", "button_msub"} << "10"
+        << "";
+    QTest::newRow("MR after an operator is inserted")
+        << QStringList{"line=2.5", "button_ms", "line=5+", "button_mr"} << "5+2.5"
+        << "";
+    QTest::newRow("MR after an operand replaces the line")
+        << QStringList{"line=2.5", "button_ms", "line=5", "button_mr"} << "2.5"
+        << "";
+    QTest::newRow("MC then MR gives 0")
+        << QStringList{"line=7", "button_ms", "button_mc", "line=", "button_mr"} << "0"
+        << "";
+    QTest::newRow("MS stores ten significant digits")
+        << QStringList{"line=1/3", "button_ms"} << "0.3333333333"
+        << "";
+    QTest::newRow("a value in exponent notation is refused")
+        << QStringList{"line=10^10", "button_ms"} << "10^10"
+        << "Cannot save this in the memory";
+    QTest::newRow("an evaluation error leaves line and register")
+        << QStringList{"line=4", "button_ms", "line=1/0", "button_madd"} << "1/0"
+        << "Cannot divide by 0.";
+    QTest::newRow("the register kept its value after the error")
+        << QStringList{"line=4", "button_ms", "line=1/0", "button_madd", "line=", "button_mr"}
+        << "4"
+        << "";
+}
+
+void TestCalculatorInput::memory()
+{
+    QFETCH(QStringList, steps);
+    for (const QString& step : steps)
+    {
+        if (step.startsWith(QLatin1String("line=")))
+            setLine(step.mid(5));
+        else
+            act(*this, step);
+    }
+    QTEST(line()->text(), "expected");
+    QTEST(errorLabel()->toolTip(), "error");
+    QVERIFY(line()->hasFocus());
+    QCOMPARE(history()->rowCount(), 0);
+}
+
+void TestCalculatorInput::windowsDeadKeyRule_data()
+{
+    using KeyRules::DeadKeyAction;
+    QTest::addColumn<uint>("message");
+    QTest::addColumn<quint64>("character");
+    QTest::addColumn<qint64>("lParam");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<int>("action");
+
+    const int post = int(DeadKeyAction::PostCircumflex);
+    QTest::newRow("a dead circumflex is typed at once")
+        << 0x103u << quint64('^') << qint64(0) << true << post;
+    QTest::newRow("its character message too")
+        << 0x102u << quint64('^') << qint64(0) << true << post;
+    QTest::newRow("bit 25 set: swallowed, nothing typed")
+        << 0x102u << quint64('^') << (qint64(1) << 25) << true << int(DeadKeyAction::Swallow);
+    QTest::newRow("other widgets keep their dead keys")
+        << 0x103u << quint64('^') << qint64(0) << false << int(DeadKeyAction::PassOn);
+    QTest::newRow("other characters pass")
+        << 0x102u << quint64('`') << qint64(0) << true << int(DeadKeyAction::PassOn);
+    QTest::newRow("other messages pass")
+        << 0x100u << quint64('^') << qint64(0) << true << int(DeadKeyAction::PassOn);
+}
+
+void TestCalculatorInput::windowsDeadKeyRule()
+{
+    QFETCH(uint, message);
+    QFETCH(quint64, character);
+    QFETCH(qint64, lParam);
+    QFETCH(bool, focused);
+    QFETCH(int, action);
+    QCOMPARE(int(KeyRules::windowsDeadKeyAction(message, character, lParam, focused)), action);
+}
+
+void TestCalculatorInput::keypadDecimalRules()
+{
+    QVERIFY(KeyRules::isWindowsKeypadDecimal(110));
+    QVERIFY(!KeyRules::isWindowsKeypadDecimal(46)); // Delete, Num Lock off
+    QVERIFY(KeyRules::isX11KeypadDecimal(0xffae));  // prints "."
+    QVERIFY(KeyRules::isX11KeypadDecimal(0xffac));  // prints "," (German)
+    QVERIFY(!KeyRules::isX11KeypadDecimal(0xff9f)); // KP_Delete, Num Lock off
+    QVERIFY(!KeyRules::isX11KeypadDecimal(110));    // the letter n
+}
+
+QTEST_MAIN(TestCalculatorInput)
+#include "tst_calculatorinput.moc"

@@ -1,0 +1,275 @@
+// The panel as built: its fresh state, slot order, collapsible groups, and
+// the unit conversion pane.
+
+#include "PanelTestSupport.h"
+
+#include <CTwCollapsibleGroupBox.h>
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMetaMethod>
+#include <QVBoxLayout>
+
+class TestCalculatorUI : public QObject, public PanelFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { openPanel(); }
+    void cleanup() { closePanel(); }
+
+    void freshPanel();
+    void slotsInTheirOrder();
+    void groupsAndCollapsing();
+
+    void valueValidator_data();
+    void valueValidator();
+
+    void conversion_data();
+    void conversion();
+
+    void unitListsFollowTheType();
+    void conversionKeys();
+
+private:
+    QComboBox* combo(const char* pszName) const { return child<QComboBox>(panel.get(), pszName); }
+    QLineEdit* valueField() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConInput"); }
+    QLineEdit* output() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConOutput"); }
+};
+
+void TestCalculatorUI::freshPanel()
+{
+    QCOMPARE(history()->rowCount(), 0);
+    QCOMPARE(history()->columnCount(), 3);
+    QVERIFY(history()->horizontalHeader()->isHidden());
+    QVERIFY(history()->verticalHeader()->isHidden());
+    QVERIFY(line()->text().isEmpty());
+    QCOMPARE(line()->placeholderText(), QString("0"));
+    QVERIFY(errorLabel()->text().isEmpty());
+    QCOMPARE(combo("comboBox_unit")->currentText(), QString("Length"));
+    QCOMPARE(combo("comboBox_convertFrom")->count(), 8);
+    QCOMPARE(combo("comboBox_convertTo")->currentText(), QString("Milimeters"));
+    QCOMPARE(panel->windowTitle(), QString("Smart Calculator"));
+}
+
+void TestCalculatorUI::slotsInTheirOrder()
+{
+    // Slot indices are part of the panel's interface.
+    const QStringList expected = {"button_0_pressed()",
+                                  "button_1_pressed()",
+                                  "button_2_pressed()",
+                                  "button_3_pressed()",
+                                  "button_4_pressed()",
+                                  "button_5_pressed()",
+                                  "button_6_pressed()",
+                                  "button_7_pressed()",
+                                  "button_8_pressed()",
+                                  "button_9_pressed()",
+                                  "button_plus_pressed()",
+                                  "button_minus_pressed()",
+                                  "button_multiplication_pressed()",
+                                  "button_divide_pressed()",
+                                  "button_bracketOpen_pressed()",
+                                  "button_bracketClose_pressed()",
+                                  "button_1divx_pressed()",
+                                  "button_x2_pressed()",
+                                  "button_x3_pressed()",
+                                  "button_xn_pressed()",
+                                  "button_sqrt_pressed()",
+                                  "button_nrt_pressed()",
+                                  "button_10x_pressed()",
+                                  "button_ex_pressed()",
+                                  "button_pi_pressed()",
+                                  "button_e_pressed()",
+                                  "button_sin_pressed()",
+                                  "button_cos_pressed()",
+                                  "button_tan_pressed()",
+                                  "button_asin_pressed()",
+                                  "button_acos_pressed()",
+                                  "button_atan_pressed()",
+                                  "button_log10_pressed()",
+                                  "button_ln_pressed()",
+                                  "button_log_pressed()",
+                                  "button_abs_pressed()",
+                                  "button_rnd_pressed()",
+                                  "button_trc_pressed()",
+                                  "button_r2d_pressed()",
+                                  "button_d2r_pressed()",
+                                  "button_mset_pressed()",
+                                  "button_madd_pressed()",
+                                  "button_msub_pressed()",
+                                  "button_mcle_pressed()",
+                                  "button_mrec_pressed()",
+                                  "button_cr_pressed(int)",
+                                  "button_cr_pressed()",
+                                  "button_ch_pressed()",
+                                  "loadHistoryItem(int,int)",
+                                  "unitConversionTypeChanged()",
+                                  "button_convert_pressed()",
+                                  "button_equals_pressed()",
+                                  "button_del_pressed()",
+                                  "button_delAll_pressed()",
+                                  "button_decPoint_pressed()",
+                                  "button_ans_pressed()",
+                                  "button_copyToClip_pressed()",
+                                  "button_copyToCommand_pressed()",
+                                  "button_getDistance_pressed()",
+                                  "button_getAngle_pressed()",
+                                  "button_getArea_pressed()",
+                                  "button_getCircumference_pressed()",
+                                  "expressionChanged()",
+                                  "showHistoryContextMenu(QPoint)"};
+    const QMetaObject& meta = CalculatorUI::staticMetaObject;
+    QStringList declared;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+    {
+        QCOMPARE(meta.method(i).methodType(), QMetaMethod::Slot); // no signals
+        declared << QString::fromLatin1(meta.method(i).methodSignature());
+    }
+    QCOMPARE(declared, expected);
+}
+
+void TestCalculatorUI::groupsAndCollapsing()
+{
+    auto* pContainer = child<QWidget>(panel.get(), "wCollapsableContainers");
+    auto* pFunctions = child<QWidget>(panel.get(), "w_calcFunc");
+    QCOMPARE(pContainer->layout()->count(), 4);
+    panel->collapseFunctions(true); // nothing to collapse yet
+    QVERIFY(pFunctions->isVisible());
+
+    panel->buildGroupsAndIcons();
+    // The groups took their content widgets over.
+    QCOMPARE(pContainer->layout()->count(), 4);
+    const QStringList titles = {"Functions", "Scientific", "Measurement tools", "Unit conversion"};
+    const char* names[] = {"gb_calcFunc", "gb_Scientific", "gb_MeasurementTools", "gb_UnitConv"};
+    const char* contents[] = {"w_calcFunc", "w_Scientific", "w_MeasurementTools", "w_UnitConv"};
+    for (int i = 0; i < 4; ++i)
+    {
+        auto* pBox = child<CTwCollapsibleGroupBox>(panel.get(), names[i]);
+        QCOMPARE(pBox->text(), titles[i]);
+        QCOMPARE(pBox->contentWidget(), child<QWidget>(panel.get(), contents[i]));
+    }
+    QVERIFY(!child<QAbstractButton>(panel.get(), "button_getArea")->icon().isNull());
+
+    panel->collapseUnitConversion(true);
+    panel->collapseScientific(true);
+    QTRY_VERIFY(child<QWidget>(panel.get(), "w_calcFunc")->isVisible());
+    QVERIFY(!child<QWidget>(panel.get(), "w_UnitConv")->isVisible());
+    QVERIFY(!child<QWidget>(panel.get(), "w_Scientific")->isVisible());
+    panel->collapseScientific(false);
+    QTRY_VERIFY(child<QWidget>(panel.get(), "w_Scientific")->isVisible());
+}
+
+void TestCalculatorUI::valueValidator_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("digits") << "12"
+                            << "12";
+    QTest::newRow("one decimal point") << "12.5"
+                                       << "12.5";
+    QTest::newRow("a leading point") << ".5"
+                                     << ".5";
+    QTest::newRow("a trailing point") << "5."
+                                      << "5.";
+    QTest::newRow("no sign") << "-1"
+                             << "1";
+    QTest::newRow("no exponent") << "1e3"
+                                 << "13";
+    QTest::newRow("no second point") << "1.2.3"
+                                     << "1.23";
+    QTest::newRow("no comma") << "1,5"
+                              << "15";
+}
+
+void TestCalculatorUI::valueValidator()
+{
+    QFETCH(QString, typed);
+    valueField()->setFocus();
+    QTest::keyClicks(valueField(), typed);
+    QTEST(valueField()->text(), "kept");
+}
+
+void TestCalculatorUI::conversion_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("converted");
+
+    QTest::newRow("metres to centimetres") << 0 << 5 << 1 << "1"
+                                           << "100";
+    QTest::newRow("inches to centimetres") << 0 << 2 << 1 << "3"
+                                           << "7.62";
+    QTest::newRow("acres to square kilometres") << 1 << 8 << 6 << "1046"
+                                                << "4.2330118178";
+    QTest::newRow("degrees to radians") << 3 << 0 << 2 << "85"
+                                        << "1.4835298642";
+    QTest::newRow("trailing zeros dropped") << 0 << 0 << 0 << "2.50"
+                                            << "2.5";
+    QTest::newRow("a lone point is 0") << 0 << 0 << 1 << "."
+                                       << "0";
+    QTest::newRow("nothing typed is 0") << 3 << 1 << 3 << ""
+                                        << "0";
+    QTest::newRow("below the tenth decimal shows 0") << 0 << 0 << 7 << "0.00001"
+                                                     << "0";
+}
+
+void TestCalculatorUI::conversion()
+{
+    QFETCH(int, type);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, value);
+    combo("comboBox_unit")->setCurrentIndex(type);
+    combo("comboBox_convertFrom")->setCurrentIndex(from);
+    combo("comboBox_convertTo")->setCurrentIndex(to);
+    valueField()->setText(value);
+    click("button_convert");
+    QTEST(output()->text(), "converted");
+    QVERIFY(valueField()->hasFocus());
+}
+
+void TestCalculatorUI::unitListsFollowTheType()
+{
+    combo("comboBox_convertFrom")->setCurrentIndex(3);
+    valueField()->setText("7");
+    output()->setText("earlier");
+    combo("comboBox_unit")->setCurrentIndex(1);
+    for (const char* name : {"comboBox_convertFrom", "comboBox_convertTo"})
+    {
+        QCOMPARE(combo(name)->count(), 10);
+        QCOMPARE(combo(name)->currentText(), QString("Square Millimeters"));
+    }
+    QCOMPARE(valueField()->text(), QString("7"));
+    QCOMPARE(output()->text(), QString("earlier"));
+    combo("comboBox_unit")->setCurrentIndex(3);
+    QCOMPARE(combo("comboBox_convertTo")->itemText(3), QString("Circles"));
+}
+
+void TestCalculatorUI::conversionKeys()
+{
+    combo("comboBox_convertFrom")->setCurrentIndex(5); // metres
+    combo("comboBox_convertTo")->setCurrentIndex(1);   // centimetres
+    valueField()->setFocus();
+    QTest::keyClicks(valueField(), "2");
+    nativeKey(valueField(), Qt::Key_Comma, ",", 110); // the keypad's decimal key
+    nativeKey(valueField(), Qt::Key_Comma, ",", 110); // only one point
+    QTest::keyClicks(valueField(), "5");
+    QCOMPARE(valueField()->text(), QString("2.5"));
+
+    QTest::keyClick(valueField(), Qt::Key_Space);
+    QCOMPARE(output()->text(), QString("250"));
+    QCOMPARE(valueField()->text(), QString("2.5"));
+
+    QTest::keyClick(valueField(), Qt::Key_Escape);
+    QVERIFY(valueField()->text().isEmpty());
+    QCOMPARE(output()->text(), QString("250"));
+    QTest::keyClick(valueField(), Qt::Key_Return);
+    QCOMPARE(output()->text(), QString("0"));
+}
+
+QTEST_MAIN(TestCalculatorUI)
+#include "tst_calculatorui.moc"
