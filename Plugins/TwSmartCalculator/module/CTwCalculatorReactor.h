@@ -1,0 +1,37 @@
+#pragma once
+
+#include <CTwDocument.h>
+#include <CTwEditorReactor.h>
+#include <CTwStartPage.h>
+#include <CTwUIManager.h>
+
+// Keeps the panel in step with the host: builds it when the host's UI is up
+// and takes it down before the UI goes, enables the measuring tools while a
+// drawing is open, puts the panel's entry into menus, binds the host's toggle
+// button, and closes a measurement when its command ends or is cancelled.
+class CTwCalculatorReactor : public CTwEditorReactor,
+                             public CTwUIReactor,
+                             public CTwDocumentManagerReactor,
+                             public CTwStartPageReactor
+{
+public:
+    void mainUiCreated() override;
+    void mainUiToBeDestroyed() override;
+
+    void commandEnded(OdEdCommand* pCmd, OdEdCommandContext* pCmdCtx) override;
+    void commandCancelled(OdEdCommand* pCmd, OdEdCommandContext* pCmdCtx) override;
+    // A measuring command that fails (no drawing to measure in) must release
+    // the panel as a cancelled one does.
+    void commandFailed(OdEdCommand* pCmd, OdEdCommandContext* pCmdCtx) override;
+
+    void OnMenuToBeDestroyed(CTwMenu* pMenu) override;
+    void OnMenuPopulate(CTwMenu* pMenu) override;
+    void OnWidgetCreated(const CTwString& strName, QWidget*& pWidget) override;
+
+    void DocumentCreated(CTwDocument* pDoc) override;
+    void DocumentDestroyed(CTwDocument* pDoc) override;
+    void DocumentActivated(CTwDocument* pDoc) override;
+
+    void OnStartPageShown() override;
+    void OnStartPageActivated() override;
+};

@@ -1,0 +1,118 @@
+#include "CTwSCGetAngleCommand.h"
+
+#include "ModuleGuard.h"
+#include "PanelOwner.h"
+
+#include <CTwDocument.h>
+#include <CTwSystemServices.h>
+#include <CTwUserIO.h>
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace
+{
+
+constexpr double kTolerance = 1e-10;
+constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kPi = 3.141592653589793;
+// Angular units whose printed angle takes a degree sign: decimal degrees, and
+// surveyor's units (which print an angle in decimal degrees).
+constexpr int kDecimalDegrees = 0;
+constexpr int kSurveyorUnits = 4;
+
+// The angle the user asked for, from the measured one (0 to pi between the
+// lines' directions).
+double chosenAngle(const CTwString& answer, double measured)
+{
+    if (answer.equalNoCase(CTwString("_Acute")))
+        return measured < kHalfPi ? measured : kPi - measured;
+    if (answer.equalNoCase(CTwString("_Obtuse")))
+        return measured < kHalfPi ? kPi - measured : measured;
+    return 0.0;
+}
+
+} // namespace
+
+const OdString CTwSCGetAngleCommand::globalName() const
+{
+    return OdString(u"_SCGETANGLE");
+}
+
+const OdString CTwSCGetAngleCommand::localName() const
+{
+    return CTwString(
+        QCoreApplication::translate("CTwSCGetAngleCommand", "_SCGETANGLE",
+                                    "Command Name: Needs to be unique and all uppercase."));
+}
+
+int CTwSCGetAngleCommand::RunCommand(OdEdCommandContext* pCmdCtx)
+{
+    return ModuleGuard::command(
+        pCmdCtx,
+        [pCmdCtx]() -> int
+        {
+            CTwUserIO* pIO = GetTwUserIO(pCmdCtx);
+            CTwSystemServices* pServices = GetTwSystemServices();
+            CTwDocument* pDoc = pCmdCtx ? pCmdCtx->GetDocument() : nullptr;
+            if (!pIO || !pServices || !pDoc)
+                return kTwError;
+            OdDbDatabasePtr pDb = pDoc->GetDatabase();
+            if (!pDb)
+                return kTwError;
+
+            CTwSystemServices::CTwExpressionParserData parserData;
+            parserData.bAllowNested = true;
+            parserData.bEchoCommand = true;
+            OdResBufPtr pResult =
+                pServices->EvaluateRequest(parserData, kRtString, CTwString("_GETANGLE"));
+            if (!pResult || pResult->restype() != kTwNormal)
+                return kTwCancel;
+
+            const double measured = pDb->getLastAngle();
+            if (std::fabs(measured) <= kTolerance)
+            {
+                pIO->PutMessage(QCoreApplication::translate("GetAngleSC", "Lines are parallel."));
+                // An angle from an earlier run must not land in the input line.
+                PanelOwner::setMeasuredAngleText(CTwString());
+                return kTwNormal;
+            }
+
+            double angle = kHalfPi;
+            if (std::fabs(measured - kHalfPi) > kTolerance)
+            {
+                CTwKeywordArray keywords;
+                keywords.push_back(
+                    CTwString("_Acute"),
+                    QCoreApplication::translate(
+                        "CTwSCGetAngleCommand", "Acute",
+                        "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant."));
+                keywords.push_back(
+                    CTwString("_Obtuse"),
+                    QCoreApplication::translate(
+                        "CTwSCGetAngleCommand", "Obtuse",
+                        "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant."));
+                pIO->SetKeywords(0, keywords);
+                const CTwString prompt = pIO->ComposePrompt(
+                    QCoreApplication::translate("CTwSCGetAngleCommand", "Specify angle to measure"),
+                    keywords);
+                CTwString answer;
+                const int status = pIO->GetKeyword(prompt, keywords, answer, 0, 0);
+                angle = chosenAngle(answer, measured);
+                if (status != kTwNormal)
+                    return status;
+            }
+
+            CTwUnitFormatter* pFormatter = pIO->GetUnitFormatter();
+            if (!pFormatter)
+                return kTwError;
+            QString text = pFormatter->AngleToText(angle, -1, -1, -1, true);
+            const int aunits = pDb->getAUNITS();
+            if (aunits == kDecimalDegrees || aunits == kSurveyorUnits)
+                text += QChar(0x00B0);
+            pIO->PutMessage(QStringLiteral("Angle = %1").arg(text, 0, QLatin1Char(' ')));
+            PanelOwner::setMeasuredAngleText(pFormatter->AngleToText(angle, -1, 10, -1, true));
+            return kTwNormal;
+        });
+}

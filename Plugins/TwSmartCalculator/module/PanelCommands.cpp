@@ -1,0 +1,113 @@
+#include "PanelCommands.h"
+
+#include "ModuleGuard.h"
+#include "PanelOwner.h"
+
+#include <QCoreApplication>
+#include <QDockWidget>
+
+namespace
+{
+
+// Host command flags, set on each of the panel commands in this order.
+constexpr long kFlagsInOrder[] = {0x01000000, 0x40000000, 0x00000001};
+
+} // namespace
+
+SmartCalculator::SmartCalculator()
+{
+    for (long nFlags : kFlagsInOrder)
+        AddFlags(nFlags);
+}
+
+const OdString SmartCalculator::globalName() const
+{
+    return OdString(u"_SMARTCALCULATOR");
+}
+
+const OdString SmartCalculator::localName() const
+{
+    return CTwString(
+        QCoreApplication::translate("SmartCalculator", "SMARTCALCULATOR",
+                                    "Command Name : Needs to be unique and all uppercase."));
+}
+
+int SmartCalculator::RunCommand(OdEdCommandContext* pCmdCtx)
+{
+    return ModuleGuard::command(pCmdCtx,
+                                []
+                                {
+                                    if (QDockWidget* pDock =
+                                            PanelOwner::ensurePanel(PanelLayout::Calculator))
+                                    {
+                                        if (PanelOwner::panelVisible())
+                                            pDock->hide();
+                                        else
+                                        {
+                                            pDock->show();
+                                            pDock->raise();
+                                        }
+                                    }
+                                    return int(kTwNormal);
+                                });
+}
+
+CloseCommand::CloseCommand()
+{
+    for (long nFlags : kFlagsInOrder)
+        AddFlags(nFlags);
+}
+
+const OdString CloseCommand::globalName() const
+{
+    return OdString(u"_HIDESMARTCALCULATOR");
+}
+
+const OdString CloseCommand::localName() const
+{
+    return CTwString(
+        QCoreApplication::translate("CloseCommand", "HIDESMARTCALCULATOR",
+                                    "Command Name : Needs to be unique and all uppercase."));
+}
+
+int CloseCommand::RunCommand(OdEdCommandContext* pCmdCtx)
+{
+    return ModuleGuard::command(pCmdCtx,
+                                []
+                                {
+                                    if (QDockWidget* pDock =
+                                            PanelOwner::ensurePanel(PanelLayout::Calculator))
+                                        pDock->hide();
+                                    return int(kTwNormal);
+                                });
+}
+
+UnitConversionCommand::UnitConversionCommand()
+{
+    for (long nFlags : kFlagsInOrder)
+        AddFlags(nFlags);
+}
+
+const OdString UnitConversionCommand::globalName() const
+{
+    return OdString(u"_UNITCONVERSION");
+}
+
+const OdString UnitConversionCommand::localName() const
+{
+    return CTwString(
+        QCoreApplication::translate("UnitConversionCommand", "UNITCONVERSION",
+                                    "Command Name : Needs to be unique and all uppercase."));
+}
+
+int UnitConversionCommand::RunCommand(OdEdCommandContext* pCmdCtx)
+{
+    return ModuleGuard::command(pCmdCtx,
+                                []
+                                {
+                                    if (QDockWidget* pDock =
+                                            PanelOwner::ensurePanel(PanelLayout::UnitConversion))
+                                        pDock->show();
+                                    return int(kTwNormal);
+                                });
+}
