@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CTwSCGetAngleCommand</name>
+    <message>
+        <source>_SCGETANGLE</source>
+        <comment>Command Name: Needs to be unique and all uppercase.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acute</source>
+        <comment>[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obtuse</source>
+        <comment>[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specify angle to measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CalculatorUI</name>
     <message>
         <source>Smart Calculator</source>
@@ -685,6 +707,44 @@
     </message>
     <message>
         <source>Circles</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CloseCommand</name>
+    <message>
+        <source>HIDESMARTCALCULATOR</source>
+        <comment>Command Name : Needs to be unique and all uppercase.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GetAngleSC</name>
+    <message>
+        <source>Lines are parallel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QApplication</name>
+    <message>
+        <source>Smart Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartCalculator</name>
+    <message>
+        <source>SMARTCALCULATOR</source>
+        <comment>Command Name : Needs to be unique and all uppercase.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitConversionCommand</name>
+    <message>
+        <source>UNITCONVERSION</source>
+        <comment>Command Name : Needs to be unique and all uppercase.</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
