@@ -1,0 +1,295 @@
+// The module in the host: loading and unloading, the panel commands and the
+// dock, host notifications in any order, menu entries, and an unload that
+// leaves nothing behind.
+
+#include "ModuleTestSupport.h"
+
+#include <CTwCommand.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QToolButton>
+
+namespace
+{
+
+// A command of the calculator's name from an older plug-in: it must step
+// aside while the module is loaded and come back afterwards.
+class OlderCalculator : public OdStaticRxObject<CTwCommand>
+{
+public:
+    const OdString groupName() const override { return OdString(u"OLDCALC"); }
+    const OdString globalName() const override { return OdString(u"_SMARTCALCULATOR"); }
+
+protected:
+    int RunCommand(OdEdCommandContext*) override { return kTwNormal; }
+};
+
+bool hasMenuEntry(HostMenu* pMenu)
+{
+    for (CTwMenuItem* pItem : pMenu->GetItems())
+    {
+        if (pItem->GetId().equalNoCase(CTwString("Id_SmartCalculator")))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestModuleLifecycle : public QObject, public ModuleHost
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { stop(); }
+
+    void loadAndUnloadTwice();
+
+    void panelCommands_data();
+    void panelCommands();
+
+    void notificationsBeforeThePanel();
+    void toolsFollowTheDrawings();
+    void menuEntries();
+    void mainUiBuiltAgain();
+    void unloadLeavesNothingBehind();
+};
+
+void TestModuleLifecycle::loadAndUnloadTwice()
+{
+    for (int round = 0; round < 2; ++round)
+    {
+        OlderCalculator older;
+        runtime = std::make_unique<HostRuntime>();
+        odedRegCmds()->addCommand(&older);
+        QVERIFY(runtime->modules().load(MODULE_PATH));
+        OdEdCommand* pFound = odedRegCmds()->lookupCmd(u"_SMARTCALCULATOR").get();
+        QVERIFY(pFound && pFound != &older);
+        QVERIFY(odedRegCmds()->lookupCmd(u"_SCGETANGLE"));
+
+        // Loaded before the main UI: the panel is built with it, docked,
+        // hidden, its groups all open until a command lays them out.
+        runtime->createMainUi();
+        runtime->mainWindow()->show();
+        QVERIFY(dock() && !dock()->isVisible());
+        QCOMPARE(openGroups(), QString("1111"));
+
+        QVERIFY(runtime->modules().unload(MODULE_PATH));
+        QVERIFY(!dock());
+        QCOMPARE(odedRegCmds()->lookupCmd(u"_SMARTCALCULATOR").get(), &older);
+        QVERIFY(!odedRegCmds()->lookupCmd(u"_HIDESMARTCALCULATOR"));
+        QVERIFY(!lastMessage().contains("behind"));
+        odedRegCmds()->removeCmd(&older);
+        runtime.reset();
+    }
+}
+
+void TestModuleLifecycle::panelCommands_data()
+{
+    QTest::addColumn<bool>("moduleFirst");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<QString>("groups");
+
+    QTest::newRow("SMARTCALCULATOR shows the hidden panel")
+        << true << QStringList{"SMARTCALCULATOR"} << true << "1110";
+    QTest::newRow("run again once shown, it hides it")
+        << true << QStringList{"SMARTCALCULATOR", "SMARTCALCULATOR"} << false << "1110";
+    QTest::newRow("HIDESMARTCALCULATOR hides it")
+        << true << QStringList{"SMARTCALCULATOR", "HIDESMARTCALCULATOR"} << false << "1110";
+    QTest::newRow("UNITCONVERSION keeps it shown and opens the unit group")
+        << true << QStringList{"SMARTCALCULATOR", "UNITCONVERSION"} << true << "1001";
+    QTest::newRow("SMARTCALCULATOR after UNITCONVERSION restores the layout, then toggles")
+        << true << QStringList{"UNITCONVERSION", "_SMARTCALCULATOR"} << false << "1110";
+    QTest::newRow("HIDESMARTCALCULATOR before any panel makes a hidden dock")
+        << false << QStringList{"HIDESMARTCALCULATOR"} << false << "----";
+    QTest::newRow("UNITCONVERSION before any panel shows it")
+        << false << QStringList{"_UNITCONVERSION"} << true << "----";
+}
+
+void TestModuleLifecycle::panelCommands()
+{
+    QFETCH(bool, moduleFirst);
+    QFETCH(QStringList, commands);
+    QFETCH(bool, visible);
+    start(moduleFirst ? ModuleFirst : UiFirst);
+    if (!moduleFirst)
+        QVERIFY(!dock());
+
+    run(commands);
+    QVERIFY(dock());
+    QTRY_COMPARE(dock()->isVisible(), visible);
+    QTEST(openGroups(), "groups");
+    if (moduleFirst) // the module saw the toggle button being made
+        QCOMPARE(runtime->mainWindow()->toggleButton()->isChecked(), visible);
+}
+
+void TestModuleLifecycle::notificationsBeforeThePanel()
+{
+    start(UiFirst);
+    // Events of every kind before the module has made its panel.
+    run({"NEW", "CLOSE", "STARTPAGE", "GETDISTANCE", "0,0", "3,4", "GETAREA", "^C"});
+    runtime->ui().populate(runtime->mainWindow()->drawingMenu());
+    QVERIFY(hasMenuEntry(runtime->mainWindow()->drawingMenu()));
+    QVERIFY(!dock());
+
+    // The first command makes the panel; the start page is current.
+    run({"HIDESMARTCALCULATOR"});
+    QVERIFY(dock() && !dock()->isVisible());
+    QVERIFY(!toolsEnabled());
+}
+
+void TestModuleLifecycle::toolsFollowTheDrawings()
+{
+    start();
+    QVERIFY(toolsEnabled());
+    run({"NEW"});
+    run({"CLOSE"});
+    QVERIFY2(toolsEnabled(), "one of two drawings closed");
+    run({"CLOSE"});
+    QVERIFY2(!toolsEnabled(), "the last drawing closed");
+    run({"NEW"});
+    QVERIFY(toolsEnabled());
+    run({"STARTPAGE"});
+    QVERIFY2(!toolsEnabled(), "the start page with a drawing open");
+    runtime->documents().activateDocument(runtime->documents().documents().first());
+    QVERIFY(toolsEnabled());
+}
+
+void TestModuleLifecycle::menuEntries()
+{
+    start();
+    HostMenu* pDrawing = runtime->mainWindow()->drawingMenu();
+    auto entryOf = [](HostMenu* pMenu) -> CTwMenuItem*
+    {
+        for (CTwMenuItem* pItem : pMenu->GetItems())
+        {
+            if (pItem->GetId() == CTwString("Id_SmartCalculator"))
+                return pItem;
+        }
+        return nullptr;
+    };
+
+    // The drawing's menu: once, before "Smart select", with both icons.
+    runtime->ui().populate(pDrawing);
+    runtime->ui().populate(pDrawing);
+    const CTwMenuItems& items = pDrawing->GetItems();
+    QCOMPARE(std::count_if(items.begin(), items.end(),
+                           [&](CTwMenuItem* p) { return p == entryOf(pDrawing); }),
+             1);
+    const qsizetype at = items.indexOf(entryOf(pDrawing));
+    QCOMPARE(items.at(at + 1)->GetId(), CTwString("PMI_SMARTSELECT"));
+    QVERIFY(!entryOf(pDrawing)->GetIconPath(true).isEmpty());
+    QVERIFY(!entryOf(pDrawing)->GetIconPath(false).isEmpty());
+    QCOMPARE(entryOf(pDrawing)->GetText(), CTwString("Smart Calculator"));
+    QCOMPARE(entryOf(pDrawing)->GetAction()->GetCommand(), CTwString("_SMARTCALCULATOR"));
+
+    // Shown, the panel's entry carries the check mark.
+    run({"SMARTCALCULATOR"});
+    QTRY_VERIFY(dock()->isVisible());
+    runtime->ui().populate(pDrawing);
+    QCOMPARE(entryOf(pDrawing)->GetText(), CTwString("!.Smart Calculator"));
+
+    // Without "Smart select" the entry goes to the end.
+    HostMenu* pOther = runtime->ui().createMenu("PM_Other", UIManager::kContextMenu, nullptr);
+    runtime->ui().populate(pOther);
+    QCOMPARE(pOther->GetItems().last(), entryOf(pOther));
+
+    // The classic View menu: only without drawings, in Classic, no icons.
+    HostMenu* pView = runtime->ui().findMenu("ID_MnView");
+    runtime->ui().populate(pView);
+    QVERIFY2(!entryOf(pView), "a drawing is open");
+    run({"CLOSE", "WORKSPACE", "Drafting"});
+    runtime->ui().populate(pView);
+    QVERIFY2(!entryOf(pView), "the Drafting workspace");
+    run({"WORKSPACE", "Classic"});
+    runtime->ui().populate(pView);
+    QVERIFY(entryOf(pView));
+    QVERIFY(entryOf(pView)->GetIconPath(false).isEmpty());
+}
+
+void TestModuleLifecycle::mainUiBuiltAgain()
+{
+    start();
+    run({"SMARTCALCULATOR"});
+    QTest::keyClicks(line(), "7*6");
+    QTest::keyClick(line(), Qt::Key_Return);
+    QCOMPARE(line()->text(), QString("42"));
+
+    runtime->destroyMainUi();
+    runtime->createMainUi();
+    runtime->mainWindow()->show();
+    // A new panel with new groups, all open until a command lays them out.
+    QVERIFY(dock());
+    QVERIFY(line()->text().isEmpty());
+    QCOMPARE(openGroups(), QString("1111"));
+    run({"SMARTCALCULATOR"});
+    QCOMPARE(openGroups(), QString("1110"));
+}
+
+void TestModuleLifecycle::unloadLeavesNothingBehind()
+{
+    start(UiFirst);
+    QVERIFY(runtime->modules().unload(MODULE_PATH));
+    HostMenu* pDrawing = runtime->mainWindow()->drawingMenu();
+    HostMenu* pView = runtime->ui().findMenu("ID_MnView");
+    const int editorReactors = runtime->editor().reactorCount();
+    const int uiReactors = runtime->ui().reactorCount();
+    const qsizetype widgets = QApplication::allWidgets().size();
+    const qsizetype drawingItems = pDrawing->GetItems().size();
+
+    for (int round = 0; round < 20; ++round)
+    {
+        QVERIFY(runtime->modules().load(MODULE_PATH));
+        run({"SMARTCALCULATOR"});
+        QTest::keyClicks(line(), "2+3");
+        QTest::keyClick(line(), Qt::Key_Return);
+        QCOMPARE(line()->text(), QString("5"));
+        click("button_getDistance");
+        run({"0,0", "6,8"});
+        QCOMPARE(line()->text(), QString("10"));
+        runtime->ui().populate(pDrawing);
+        if (round == 1)
+            dock()->setFloating(true);
+        if (round == 2)
+        {
+            // Gone while the host measures for it: the host's command goes on
+            // and is cancelled later, with nobody left to tell.
+            runtime->input().setInteractive(true);
+            QTimer whileWaiting;
+            connect(&whileWaiting, &QTimer::timeout, this,
+                    [&]
+                    {
+                        if (!runtime->input().isWaiting())
+                            return;
+                        whileWaiting.stop();
+                        runtime->modules().unload(MODULE_PATH);
+                        runtime->input().cancel();
+                    });
+            whileWaiting.start(10);
+            click("button_getArea");
+            QTRY_VERIFY(runtime->processor().isQuiet() && !whileWaiting.isActive());
+            runtime->input().setInteractive(false);
+        }
+        else
+            QVERIFY(runtime->modules().unload(MODULE_PATH));
+
+        QVERIFY2(!lastMessage().contains("behind"), qPrintable(lastMessage()));
+        QVERIFY(!dock());
+        QCOMPARE(runtime->editor().reactorCount(), editorReactors);
+        QCOMPARE(runtime->ui().reactorCount(), uiReactors);
+        QCOMPARE(pDrawing->GetItems().size(), drawingItems);
+        QVERIFY(!hasMenuEntry(pDrawing));
+        QVERIFY(!odedRegCmds()->lookupCmd(u"_SMARTCALCULATOR"));
+        QTRY_COMPARE(QApplication::allWidgets().size(), widgets);
+    }
+    // The host goes on notifying: nothing may reach the closed library.
+    run({"NEW", "GETDISTANCE", "0,0", "1,1", "CLOSE", "STARTPAGE", "CLOSE"});
+    runtime->ui().populate(pDrawing);
+    runtime->ui().populate(pView);
+    runtime->destroyMainUi();
+}
+
+QTEST_MAIN(TestModuleLifecycle)
+#include "tst_modulelifecycle.moc"
