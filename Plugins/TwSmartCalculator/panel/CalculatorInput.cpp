@@ -249,7 +249,9 @@ bool CalculatorUI::eventFilter(QObject* pWatched, QEvent* pEvent)
     guarded(
         [&]
         {
-            if (pEvent->type() == QEvent::KeyPress)
+            if (pWatched == form->lineEdit_calc && deadKeyFilter->filterEvent(pEvent))
+                bConsumed = true;
+            else if (pEvent->type() == QEvent::KeyPress)
             {
                 auto* pKey = static_cast<QKeyEvent*>(pEvent);
                 if (pWatched == form->lineEdit_calc)
@@ -287,8 +289,6 @@ bool CalculatorUI::filterCalcKey(QKeyEvent* pKey)
         form->lineEdit_calc->clear();
         return true;
     }
-    if (deadKeyFilter && deadKeyFilter->filterKeyPress(*pKey))
-        return true;
     if (resultShown)
     {
         // An operator continues with the result; any other key starts anew.

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -17,9 +18,6 @@ DeadKeyNativeEventFilter::DeadKeyNativeEventFilter(QWidget* pWidget) : widget(pW
         return;
     destroyedConnection =
         QObject::connect(widget, &QObject::destroyed, [this] { widget = nullptr; });
-    // Composition would hold the dead key back until the next key arrives.
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        widget->setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 DeadKeyNativeEventFilter::~DeadKeyNativeEventFilter()
@@ -53,14 +51,36 @@ bool DeadKeyNativeEventFilter::nativeEventFilter(const QByteArray& eventType, vo
 #endif
 }
 
-bool DeadKeyNativeEventFilter::filterKeyPress(const QKeyEvent& key)
+bool DeadKeyNativeEventFilter::filterEvent(QEvent* pEvent)
 {
 #ifdef _WIN32
     // The native messages are handled above; Qt's own press must not post twice.
-    Q_UNUSED(key);
+    Q_UNUSED(pEvent);
     return false;
 #else
-    if (!widget || key.key() != Qt::Key_Dead_Circumflex || !key.text().isEmpty())
+    if (!widget)
+        return false;
+    if (pEvent->type() == QEvent::InputMethodQuery)
+    {
+        // Composition would hold the dead key back until the next key. Only
+        // X11 composes dead keys this way; elsewhere the widget answers.
+        static const bool bX11 = QGuiApplication::platformName() == QLatin1String("xcb");
+        auto* pQuery = static_cast<QInputMethodQueryEvent*>(pEvent);
+        if (!bX11 || !(pQuery->queries() & Qt::ImEnabled))
+            return false;
+        for (int bit = 0; bit < 32; ++bit)
+        {
+            const auto query = Qt::InputMethodQuery(pQuery->queries().toInt() & (1u << bit));
+            if (query)
+                pQuery->setValue(query, widget->inputMethodQuery(query));
+        }
+        pQuery->setValue(Qt::ImEnabled, false);
+        return true;
+    }
+    if (pEvent->type() != QEvent::KeyPress)
+        return false;
+    const auto* pKey = static_cast<const QKeyEvent*>(pEvent);
+    if (pKey->key() != Qt::Key_Dead_Circumflex || !pKey->text().isEmpty())
         return false;
     postCircumflex();
     return true;

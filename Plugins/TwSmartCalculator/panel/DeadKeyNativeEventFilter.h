@@ -3,7 +3,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QMetaObject>
 
-class QKeyEvent;
+class QEvent;
 class QWidget;
 
 // Makes a dead circumflex type "^" at once in one widget (the input line),
@@ -13,8 +13,10 @@ class QWidget;
 // Windows: installed on the application, it eats the WM_CHAR/WM_DEADCHAR
 // messages of the circumflex while the widget has the focus and posts a
 // "^" key press to it instead.
-// X11: the widget takes no input-method composition, so the dead key reaches
-// it as a key press without text; filterKeyPress re-posts it with its text.
+// X11: the widget's owner routes the widget's events through filterEvent,
+// which tells the input method that the widget takes no composition, so the
+// dead key reaches it as a key press without text, and re-posts that press
+// with its text.
 // Either way the widget then sees Qt::Key_Dead_Circumflex with text "^".
 class DeadKeyNativeEventFilter : public QAbstractNativeEventFilter
 {
@@ -24,8 +26,8 @@ public:
 
     bool nativeEventFilter(const QByteArray& eventType, void* pMessage, qintptr* pResult) override;
 
-    // For the widget's own key presses; true when the press was replaced.
-    bool filterKeyPress(const QKeyEvent& key);
+    // For the widget's own events; true when the event was handled here.
+    bool filterEvent(QEvent* pEvent);
 
 private:
     void postCircumflex();
