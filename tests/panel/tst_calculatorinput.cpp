@@ -214,8 +214,8 @@ void TestCalculatorInput::keypadDecimalAndEscape()
 
     // The dead circumflex as the native filter posts it continues a result.
     calculate("2+3");
-    QApplication::sendEvent(
-        line(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier, "^"));
+    QKeyEvent circumflex(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier, "^");
+    QApplication::sendEvent(line(), &circumflex);
     QCOMPARE(line()->text(), QString("5^"));
     // Without text (X11, no composition) it is re-posted with its text.
     QKeyEvent bare(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier);
