@@ -197,14 +197,14 @@ void CalculatorUI::showHistoryContextMenu(const QPoint& pos)
             const int iRow = pTable->rowAt(pos.y());
             const int iColumn = pTable->columnAt(pos.x());
             QPointer<QMenu> pMenu = new QMenu(this);
-            QPointer<CalculatorUI> self(this);
 
             if (iRow >= 0)
             {
                 const QString text = historyItemText(pTable->item(iRow, iColumn));
-                pMenu->addAction(tr("Copy"), this, [this, text] { copyToClipboard(text); });
+                pMenu->addAction(tr("Copy"), this,
+                                 [this, text] { guarded([&] { copyToClipboard(text); }); });
                 pMenu->addAction(tr("Paste to command-line"), this,
-                                 [this, text] { sendToCommandLine(text); });
+                                 [this, text] { guarded([&] { sendToCommandLine(text); }); });
                 const bool bAtEnd =
                     form->lineEdit_calc->cursorPosition() == form->lineEdit_calc->text().size();
                 if (iColumn == 0)
@@ -226,8 +226,7 @@ void CalculatorUI::showHistoryContextMenu(const QPoint& pos)
             pMenu->addAction(tr("Clear all"), this, &CalculatorUI::button_ch_pressed);
 
             pMenu->exec(pTable->mapToGlobal(pos));
-            // The host may have taken the panel down while the menu was open.
-            if (self && pMenu)
-                delete pMenu;
+            // Gone already if the host took the panel down meanwhile.
+            delete pMenu;
         });
 }
