@@ -1,5 +1,5 @@
-// The panel as built: its fresh state, slot order, collapsible groups, and
-// the unit conversion pane.
+// The panel as built: its fresh state, slot order, collapsible groups, the
+// unit conversion pane and the German catalogue.
 
 #include "PanelTestSupport.h"
 
@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMetaMethod>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 class TestCalculatorUI : public QObject, public PanelFixture
@@ -30,6 +31,7 @@ private slots:
 
     void unitListsFollowTheType();
     void conversionKeys();
+    void germanCatalogue();
 
 private:
     QComboBox* combo(const char* pszName) const { return child<QComboBox>(panel.get(), pszName); }
@@ -269,6 +271,22 @@ void TestCalculatorUI::conversionKeys()
     QCOMPARE(output()->text(), QString("250"));
     QTest::keyClick(valueField(), Qt::Key_Return);
     QCOMPARE(output()->text(), QString("0"));
+}
+
+void TestCalculatorUI::germanCatalogue()
+{
+    // The catalogue travels inside the panel library; a German host installs
+    // it before the panel is made. Form, unit names and engine messages.
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/TwSmartCalculator_de.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    closePanel();
+    openPanel();
+    QCOMPARE(child<QAbstractButton>(panel.get(), "button_ch")->toolTip(),
+             QString("Verlauf löschen"));
+    QCOMPARE(combo("comboBox_unit")->currentText(), QString("Länge"));
+    calculate("1/0");
+    QCOMPARE(errorLabel()->toolTip(), QString("Division durch 0 ist nicht möglich."));
 }
 
 QTEST_MAIN(TestCalculatorUI)

@@ -27,687 +27,687 @@
     <name>CalculatorUI</name>
     <message>
         <source>Smart Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Smart Calculator</translation>
     </message>
     <message>
         <source>Clear history</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf löschen</translation>
     </message>
     <message>
         <source>Copy to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Copy to command line</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Befehlszeile kopieren</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>MC</source>
-        <translation type="unfinished"></translation>
+        <translation>MC</translation>
     </message>
     <message>
         <source>Clear memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher löschen</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <source>Set memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Speicher ablegen</translation>
     </message>
     <message>
         <source>M+</source>
-        <translation type="unfinished"></translation>
+        <translation>M+</translation>
     </message>
     <message>
         <source>Add to memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Speicher addieren</translation>
     </message>
     <message>
         <source>M-</source>
-        <translation type="unfinished"></translation>
+        <translation>M-</translation>
     </message>
     <message>
         <source>Subtract from memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Speicher subtrahieren</translation>
     </message>
     <message>
         <source>MR</source>
-        <translation type="unfinished"></translation>
+        <translation>MR</translation>
     </message>
     <message>
         <source>Memory recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher abrufen</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles löschen</translation>
     </message>
     <message>
         <source>←</source>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücktaste</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <source>Multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplizieren</translation>
     </message>
     <message>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividieren</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Addieren</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>Subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtrahieren</translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalpunkt</translation>
     </message>
     <message>
         <source>ANS</source>
-        <translation type="unfinished"></translation>
+        <translation>ANS</translation>
     </message>
     <message>
         <source>Last Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Ergebnis</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Equals</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich</translation>
     </message>
     <message>
         <source>√(x)</source>
-        <translation type="unfinished"></translation>
+        <translation>√(x)</translation>
     </message>
     <message>
         <source>Square root</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratwurzel</translation>
     </message>
     <message>
         <source>n√(x)</source>
-        <translation type="unfinished"></translation>
+        <translation>n√(x)</translation>
     </message>
     <message>
         <source>Nth root</source>
-        <translation type="unfinished"></translation>
+        <translation>n-te Wurzel</translation>
     </message>
     <message>
         <source>10^x</source>
-        <translation type="unfinished"></translation>
+        <translation>10^x</translation>
     </message>
     <message>
         <source>Power of 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenz zur Basis 10</translation>
     </message>
     <message>
         <source>e^x</source>
-        <translation type="unfinished"></translation>
+        <translation>e^x</translation>
     </message>
     <message>
         <source>Power of e</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenz zur Basis e</translation>
     </message>
     <message>
         <source>e</source>
-        <translation type="unfinished"></translation>
+        <translation>e</translation>
     </message>
     <message>
         <source>Euler&apos;s number</source>
-        <translation type="unfinished"></translation>
+        <translation>Eulersche Zahl</translation>
     </message>
     <message>
         <source>𝜋</source>
-        <translation type="unfinished"></translation>
+        <translation>𝜋</translation>
     </message>
     <message>
         <source>Pi</source>
-        <translation type="unfinished"></translation>
+        <translation>Pi</translation>
     </message>
     <message>
         <source>x²</source>
-        <translation type="unfinished"></translation>
+        <translation>x²</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrat</translation>
     </message>
     <message>
         <source>x³</source>
-        <translation type="unfinished"></translation>
+        <translation>x³</translation>
     </message>
     <message>
         <source>Cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Dritte Potenz</translation>
     </message>
     <message>
         <source>xⁿ</source>
-        <translation type="unfinished"></translation>
+        <translation>xⁿ</translation>
     </message>
     <message>
         <source>X to the power n</source>
-        <translation type="unfinished"></translation>
+        <translation>x hoch n</translation>
     </message>
     <message>
         <source>1/x</source>
-        <translation type="unfinished"></translation>
+        <translation>1/x</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehrwert</translation>
     </message>
     <message>
         <source>(</source>
-        <translation type="unfinished"></translation>
+        <translation>(</translation>
     </message>
     <message>
         <source>Left parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammer auf</translation>
     </message>
     <message>
         <source>)</source>
-        <translation type="unfinished"></translation>
+        <translation>)</translation>
     </message>
     <message>
         <source>Right parenthesis</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammer zu</translation>
     </message>
     <message>
         <source>sin</source>
-        <translation type="unfinished"></translation>
+        <translation>sin</translation>
     </message>
     <message>
         <source>Sine</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinus</translation>
     </message>
     <message>
         <source>cos</source>
-        <translation type="unfinished"></translation>
+        <translation>cos</translation>
     </message>
     <message>
         <source>Cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosinus</translation>
     </message>
     <message>
         <source>tan</source>
-        <translation type="unfinished"></translation>
+        <translation>tan</translation>
     </message>
     <message>
         <source>Tangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tangens</translation>
     </message>
     <message>
         <source>asin</source>
-        <translation type="unfinished"></translation>
+        <translation>asin</translation>
     </message>
     <message>
         <source>Arcsine</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkussinus</translation>
     </message>
     <message>
         <source>acos</source>
-        <translation type="unfinished"></translation>
+        <translation>acos</translation>
     </message>
     <message>
         <source>Arccosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkuskosinus</translation>
     </message>
     <message>
         <source>atan</source>
-        <translation type="unfinished"></translation>
+        <translation>atan</translation>
     </message>
     <message>
         <source>Arctangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkustangens</translation>
     </message>
     <message>
         <source>log</source>
-        <translation type="unfinished"></translation>
+        <translation>log</translation>
     </message>
     <message>
         <source>Log variable</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmus zu beliebiger Basis</translation>
     </message>
     <message>
         <source>log10</source>
-        <translation type="unfinished"></translation>
+        <translation>log10</translation>
     </message>
     <message>
         <source>Log base 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmus zur Basis 10</translation>
     </message>
     <message>
         <source>ln</source>
-        <translation type="unfinished"></translation>
+        <translation>ln</translation>
     </message>
     <message>
         <source>Log base e</source>
-        <translation type="unfinished"></translation>
+        <translation>Natürlicher Logarithmus</translation>
     </message>
     <message>
         <source>rnd</source>
-        <translation type="unfinished"></translation>
+        <translation>rnd</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden</translation>
     </message>
     <message>
         <source>abs</source>
-        <translation type="unfinished"></translation>
+        <translation>abs</translation>
     </message>
     <message>
         <source>Absolute value</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolutbetrag</translation>
     </message>
     <message>
         <source>trunc</source>
-        <translation type="unfinished"></translation>
+        <translation>trunc</translation>
     </message>
     <message>
         <source>Truncate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachkommastellen abschneiden</translation>
     </message>
     <message>
         <source>RtoD</source>
-        <translation type="unfinished"></translation>
+        <translation>RtoD</translation>
     </message>
     <message>
         <source>Radians to degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bogenmaß in Grad</translation>
     </message>
     <message>
         <source>DtoR</source>
-        <translation type="unfinished"></translation>
+        <translation>DtoR</translation>
     </message>
     <message>
         <source>Degree to radians</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad in Bogenmaß</translation>
     </message>
     <message>
         <source>Measure distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand messen</translation>
     </message>
     <message>
         <source>Measure angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel messen</translation>
     </message>
     <message>
         <source>Measure area</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche messen</translation>
     </message>
     <message>
         <source>Measure circumference</source>
-        <translation type="unfinished"></translation>
+        <translation>Umfang messen</translation>
     </message>
     <message>
         <source>Units Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheitentyp</translation>
     </message>
     <message>
         <source>Convert from</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen von</translation>
     </message>
     <message>
         <source>Convert to</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen in</translation>
     </message>
     <message>
         <source>Value to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umzurechnender Wert</translation>
     </message>
     <message>
         <source>Converted value</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgerechneter Wert</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste to command-line</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Befehlszeile einfügen</translation>
     </message>
     <message>
         <source>Append expression to input area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruck an die Eingabe anhängen</translation>
     </message>
     <message>
         <source>Insert expression in input area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruck in die Eingabe einfügen</translation>
     </message>
     <message>
         <source>Append result to input area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis an die Eingabe anhängen</translation>
     </message>
     <message>
         <source>Insert result in input area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis in die Eingabe einfügen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cannot save this in the memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Wert kann nicht im Speicher abgelegt werden</translation>
     </message>
     <message>
         <source>Cannot add this to the memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Wert kann nicht zum Speicher addiert werden</translation>
     </message>
     <message>
         <source>Cannot subtract this from the memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Wert kann nicht vom Speicher subtrahiert werden</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>Scientific</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissenschaftlich</translation>
     </message>
     <message>
         <source>Measurement tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerkzeuge</translation>
     </message>
     <message>
         <source>Unit conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheitenumrechnung</translation>
     </message>
     <message>
         <source>There is not enough memory to complete this operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Vorgang ist nicht genügend Arbeitsspeicher vorhanden.</translation>
     </message>
     <message>
         <source>The operation could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorgang konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
         <source>Error calculating the formula.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Berechnen der Formel.</translation>
     </message>
     <message>
         <source>Wrong number of brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Anzahl von Klammern.</translation>
     </message>
     <message>
         <source>Cannot divide by 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division durch 0 ist nicht möglich.</translation>
     </message>
     <message>
         <source>There is no previous result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein vorheriges Ergebnis.</translation>
     </message>
     <message>
         <source>Arcussinus is only defined for values between -1 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arkussinus ist nur für Werte zwischen -1 und 1 definiert.</translation>
     </message>
     <message>
         <source>Logarithms of negative numbers do not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmen negativer Zahlen sind nicht definiert.</translation>
     </message>
     <message>
         <source>It is not possible to extract a root from a negative number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einer negativen Zahl kann keine Wurzel gezogen werden.</translation>
     </message>
     <message>
         <source>Commas are only accepted as separators for functions with multiple parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommas sind nur als Trennzeichen bei Funktionen mit mehreren Parametern zulässig.</translation>
     </message>
     <message>
         <source>The result is greater/smaller than the largest/smallest possible number that can be represented.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis ist größer/kleiner als die größte/kleinste darstellbare Zahl.</translation>
     </message>
     <message>
         <source>The expression is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck ist ungültig.</translation>
     </message>
     <message>
         <source>Arcuscosinus is only defined for values between -1 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arkuskosinus ist nur für Werte zwischen -1 und 1 definiert.</translation>
     </message>
     <message>
         <source>Tangent is not defined for 90 or 270 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tangens ist für 90 oder 270 Grad nicht definiert.</translation>
     </message>
     <message>
         <source>Tangent is not defined for 100 or 300 gradians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tangens ist für 100 oder 300 Gon nicht definiert.</translation>
     </message>
     <message>
         <source>Tangent is not defined for (1/2)pi or (3/2)pi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tangens ist für (1/2)pi oder (3/2)pi nicht definiert.</translation>
     </message>
     <message>
         <source>The expression is nested too deeply to be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck ist zu tief verschachtelt und kann nicht berechnet werden.</translation>
     </message>
     <message>
         <source>Unknown error in formula.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler in der Formel.</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Angular</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <source>Milimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentimeter</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuß</translation>
     </message>
     <message>
         <source>Yards</source>
-        <translation type="unfinished"></translation>
+        <translation>Yard</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>Kilometers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilometer</translation>
     </message>
     <message>
         <source>Miles</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilen</translation>
     </message>
     <message>
         <source>Square Millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratmillimeter</translation>
     </message>
     <message>
         <source>Square Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratzentimeter</translation>
     </message>
     <message>
         <source>Square Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratzoll</translation>
     </message>
     <message>
         <source>Square Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratfuß</translation>
     </message>
     <message>
         <source>Square Yards</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratyard</translation>
     </message>
     <message>
         <source>Square Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratmeter</translation>
     </message>
     <message>
         <source>Square Kilometers</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratkilometer</translation>
     </message>
     <message>
         <source>Square Miles</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratmeilen</translation>
     </message>
     <message>
         <source>Acres</source>
-        <translation type="unfinished"></translation>
+        <translation>Acres</translation>
     </message>
     <message>
         <source>Hectar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hektar</translation>
     </message>
     <message>
         <source>Cubic Milimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikmillimeter</translation>
     </message>
     <message>
         <source>Cubic Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikzentimeter</translation>
     </message>
     <message>
         <source>Cubic Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikzoll</translation>
     </message>
     <message>
         <source>Cubic Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikfuß</translation>
     </message>
     <message>
         <source>Cubic Yards</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikyard</translation>
     </message>
     <message>
         <source>Cubic Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikmeter</translation>
     </message>
     <message>
         <source>Cubic Kilometers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikkilometer</translation>
     </message>
     <message>
         <source>Cubic Miles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikmeilen</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <source>Grads</source>
-        <translation type="unfinished"></translation>
+        <translation>Gon</translation>
     </message>
     <message>
         <source>Radians</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiant</translation>
     </message>
     <message>
         <source>Circles</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollwinkel</translation>
     </message>
 </context>
 <context>
