@@ -6,21 +6,21 @@
     <message>
         <source>_SCGETANGLE</source>
         <comment>Command Name: Needs to be unique and all uppercase.</comment>
-        <translation type="unfinished"></translation>
+        <translation>_SCGETANGLE</translation>
     </message>
     <message>
         <source>Acute</source>
         <comment>[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spitz</translation>
     </message>
     <message>
         <source>Obtuse</source>
         <comment>[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stumpf</translation>
     </message>
     <message>
         <source>Specify angle to measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu messenden Winkel angeben</translation>
     </message>
 </context>
 <context>
@@ -715,21 +715,21 @@
     <message>
         <source>HIDESMARTCALCULATOR</source>
         <comment>Command Name : Needs to be unique and all uppercase.</comment>
-        <translation type="unfinished"></translation>
+        <translation>HIDESMARTCALCULATOR</translation>
     </message>
 </context>
 <context>
     <name>GetAngleSC</name>
     <message>
         <source>Lines are parallel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Linien sind parallel.</translation>
     </message>
 </context>
 <context>
     <name>QApplication</name>
     <message>
         <source>Smart Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Smart Calculator</translation>
     </message>
 </context>
 <context>
@@ -737,7 +737,7 @@
     <message>
         <source>SMARTCALCULATOR</source>
         <comment>Command Name : Needs to be unique and all uppercase.</comment>
-        <translation type="unfinished"></translation>
+        <translation>SMARTCALCULATOR</translation>
     </message>
 </context>
 <context>
@@ -745,7 +745,7 @@
     <message>
         <source>UNITCONVERSION</source>
         <comment>Command Name : Needs to be unique and all uppercase.</comment>
-        <translation type="unfinished"></translation>
+        <translation>UNITCONVERSION</translation>
     </message>
 </context>
 </TS>
