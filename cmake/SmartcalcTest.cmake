@@ -1,3 +1,7 @@
+# Tests compare English texts: with a German locale the module would install
+# its German catalogue. LANGUAGE would otherwise outrank LC_ALL for Qt.
+set(SMARTCALC_TEST_LOCALE "LC_ALL=C.UTF-8;LANGUAGE=")
+
 # smartcalc_add_test(NAME SOURCES src... LIBS lib... [ENVIRONMENT VAR=value...])
 # One Qt Test executable registered with CTest, run headless.
 function(smartcalc_add_test name)
@@ -7,6 +11,6 @@ function(smartcalc_add_test name)
   set_target_properties(${name} PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${SMARTCALC_TEST_LOCALE};${ARG_ENVIRONMENT}"
     TIMEOUT 300)
 endfunction()
