@@ -6,18 +6,12 @@
 #include <QCoreApplication>
 #include <QDockWidget>
 
-namespace
+PanelCommand::PanelCommand()
 {
-
-// Host command flags, set on each of the panel commands in this order.
-constexpr long kFlagsInOrder[] = {0x01000000, 0x40000000, 0x00000001};
-
-} // namespace
-
-SmartCalculator::SmartCalculator()
-{
-    for (long nFlags : kFlagsInOrder)
-        AddFlags(nFlags);
+    // The host's command flags, in this order.
+    AddFlags(0x01000000);
+    AddFlags(0x40000000);
+    AddFlags(0x00000001);
 }
 
 const OdString SmartCalculator::globalName() const
@@ -52,12 +46,6 @@ int SmartCalculator::RunCommand(OdEdCommandContext* pCmdCtx)
                                 });
 }
 
-CloseCommand::CloseCommand()
-{
-    for (long nFlags : kFlagsInOrder)
-        AddFlags(nFlags);
-}
-
 const OdString CloseCommand::globalName() const
 {
     return OdString(u"_HIDESMARTCALCULATOR");
@@ -80,12 +68,6 @@ int CloseCommand::RunCommand(OdEdCommandContext* pCmdCtx)
                                         pDock->hide();
                                     return int(kTwNormal);
                                 });
-}
-
-UnitConversionCommand::UnitConversionCommand()
-{
-    for (long nFlags : kFlagsInOrder)
-        AddFlags(nFlags);
 }
 
 const OdString UnitConversionCommand::globalName() const

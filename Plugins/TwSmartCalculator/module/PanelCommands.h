@@ -2,12 +2,18 @@
 
 #include <CTwCommand.h>
 
+// What the three panel commands share: the host flags they carry.
+class PanelCommand : public CTwCommand
+{
+protected:
+    PanelCommand();
+};
+
 // SMARTCALCULATOR toggles the calculator's dock, HIDESMARTCALCULATOR hides
 // it, UNITCONVERSION shows it with the unit conversion group open.
-class SmartCalculator : public CTwCommand
+class SmartCalculator : public PanelCommand
 {
 public:
-    SmartCalculator();
     const OdString globalName() const override;
     const OdString localName() const override;
 
@@ -15,10 +21,9 @@ protected:
     int RunCommand(OdEdCommandContext* pCmdCtx) override;
 };
 
-class CloseCommand : public CTwCommand
+class CloseCommand : public PanelCommand
 {
 public:
-    CloseCommand();
     const OdString globalName() const override;
     const OdString localName() const override;
 
@@ -26,10 +31,9 @@ protected:
     int RunCommand(OdEdCommandContext* pCmdCtx) override;
 };
 
-class UnitConversionCommand : public CTwCommand
+class UnitConversionCommand : public PanelCommand
 {
 public:
-    UnitConversionCommand();
     const OdString globalName() const override;
     const OdString localName() const override;
 
