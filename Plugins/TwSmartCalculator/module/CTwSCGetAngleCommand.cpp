@@ -33,6 +33,85 @@ double chosenAngle(const CTwString& answer, double measured)
     return 0.0;
 }
 
+// Acute or obtuse, asked of the user unless the lines are perpendicular.
+// Returns the prompt's status; angle is the one chosen.
+int askForAngle(CTwUserIO& io, double measured, double& angle)
+{
+    if (std::fabs(measured - kHalfPi) <= kTolerance)
+    {
+        angle = kHalfPi;
+        return kTwNormal;
+    }
+    CTwKeywordArray keywords;
+    keywords.push_back(
+        CTwString("_Acute"),
+        QCoreApplication::translate(
+            "CTwSCGetAngleCommand", "Acute",
+            "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant."));
+    keywords.push_back(
+        CTwString("_Obtuse"),
+        QCoreApplication::translate(
+            "CTwSCGetAngleCommand", "Obtuse",
+            "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant."));
+    io.SetKeywords(0, keywords);
+    const CTwString prompt = io.ComposePrompt(
+        QCoreApplication::translate("CTwSCGetAngleCommand", "Specify angle to measure"), keywords);
+    CTwString answer;
+    const int status = io.GetKeyword(prompt, keywords, answer, 0, 0);
+    angle = chosenAngle(answer, measured);
+    return status;
+}
+
+// "Angle = ..." in the drawing's units for the user, ten decimals for the
+// panel.
+int reportAngle(CTwUserIO& io, const OdDbDatabase& db, double angle)
+{
+    CTwUnitFormatter* pFormatter = io.GetUnitFormatter();
+    if (!pFormatter)
+        return kTwError;
+    QString text = pFormatter->AngleToText(angle, -1, -1, -1, true);
+    const int aunits = db.getAUNITS();
+    if (aunits == kDecimalDegrees || aunits == kSurveyorUnits)
+        text += QChar(0x00B0);
+    io.PutMessage(QStringLiteral("Angle = %1").arg(text, 0, QLatin1Char(' ')));
+    PanelOwner::setMeasuredAngleText(pFormatter->AngleToText(angle, -1, 10, -1, true));
+    return kTwNormal;
+}
+
+int measureAngle(OdEdCommandContext* pCmdCtx)
+{
+    CTwUserIO* pIO = GetTwUserIO(pCmdCtx);
+    CTwSystemServices* pServices = GetTwSystemServices();
+    CTwDocument* pDoc = pCmdCtx ? pCmdCtx->GetDocument() : nullptr;
+    if (!pIO || !pServices || !pDoc)
+        return kTwError;
+    OdDbDatabasePtr pDb = pDoc->GetDatabase();
+    if (!pDb)
+        return kTwError;
+
+    // The host's own command lets the user pick the two lines.
+    CTwSystemServices::CTwExpressionParserData parserData;
+    parserData.bAllowNested = true;
+    parserData.bEchoCommand = true;
+    OdResBufPtr pResult = pServices->EvaluateRequest(parserData, kRtString, CTwString("_GETANGLE"));
+    if (!pResult || pResult->restype() != kTwNormal)
+        return kTwCancel;
+
+    const double measured = pDb->getLastAngle();
+    if (std::fabs(measured) <= kTolerance)
+    {
+        pIO->PutMessage(QCoreApplication::translate("GetAngleSC", "Lines are parallel."));
+        // An angle from an earlier run must not land in the input line.
+        PanelOwner::setMeasuredAngleText(CTwString());
+        return kTwNormal;
+    }
+    double angle = 0.0;
+    const int status = askForAngle(*pIO, measured, angle);
+    if (status != kTwNormal)
+        return status;
+    return reportAngle(*pIO, *pDb, angle);
+}
+
 } // namespace
 
 const OdString CTwSCGetAngleCommand::globalName() const
@@ -49,70 +128,5 @@ const OdString CTwSCGetAngleCommand::localName() const
 
 int CTwSCGetAngleCommand::RunCommand(OdEdCommandContext* pCmdCtx)
 {
-    return ModuleGuard::command(
-        pCmdCtx,
-        [pCmdCtx]() -> int
-        {
-            CTwUserIO* pIO = GetTwUserIO(pCmdCtx);
-            CTwSystemServices* pServices = GetTwSystemServices();
-            CTwDocument* pDoc = pCmdCtx ? pCmdCtx->GetDocument() : nullptr;
-            if (!pIO || !pServices || !pDoc)
-                return kTwError;
-            OdDbDatabasePtr pDb = pDoc->GetDatabase();
-            if (!pDb)
-                return kTwError;
-
-            CTwSystemServices::CTwExpressionParserData parserData;
-            parserData.bAllowNested = true;
-            parserData.bEchoCommand = true;
-            OdResBufPtr pResult =
-                pServices->EvaluateRequest(parserData, kRtString, CTwString("_GETANGLE"));
-            if (!pResult || pResult->restype() != kTwNormal)
-                return kTwCancel;
-
-            const double measured = pDb->getLastAngle();
-            if (std::fabs(measured) <= kTolerance)
-            {
-                pIO->PutMessage(QCoreApplication::translate("GetAngleSC", "Lines are parallel."));
-                // An angle from an earlier run must not land in the input line.
-                PanelOwner::setMeasuredAngleText(CTwString());
-                return kTwNormal;
-            }
-
-            double angle = kHalfPi;
-            if (std::fabs(measured - kHalfPi) > kTolerance)
-            {
-                CTwKeywordArray keywords;
-                keywords.push_back(
-                    CTwString("_Acute"),
-                    QCoreApplication::translate(
-                        "CTwSCGetAngleCommand", "Acute",
-                        "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant."));
-                keywords.push_back(
-                    CTwString("_Obtuse"),
-                    QCoreApplication::translate(
-                        "CTwSCGetAngleCommand", "Obtuse",
-                        "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant."));
-                pIO->SetKeywords(0, keywords);
-                const CTwString prompt = pIO->ComposePrompt(
-                    QCoreApplication::translate("CTwSCGetAngleCommand", "Specify angle to measure"),
-                    keywords);
-                CTwString answer;
-                const int status = pIO->GetKeyword(prompt, keywords, answer, 0, 0);
-                angle = chosenAngle(answer, measured);
-                if (status != kTwNormal)
-                    return status;
-            }
-
-            CTwUnitFormatter* pFormatter = pIO->GetUnitFormatter();
-            if (!pFormatter)
-                return kTwError;
-            QString text = pFormatter->AngleToText(angle, -1, -1, -1, true);
-            const int aunits = pDb->getAUNITS();
-            if (aunits == kDecimalDegrees || aunits == kSurveyorUnits)
-                text += QChar(0x00B0);
-            pIO->PutMessage(QStringLiteral("Angle = %1").arg(text, 0, QLatin1Char(' ')));
-            PanelOwner::setMeasuredAngleText(pFormatter->AngleToText(angle, -1, 10, -1, true));
-            return kTwNormal;
-        });
+    return ModuleGuard::command(pCmdCtx, [pCmdCtx] { return measureAngle(pCmdCtx); });
 }
