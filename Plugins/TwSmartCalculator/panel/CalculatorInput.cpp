@@ -24,11 +24,7 @@ constexpr int kDefaultAccuracy = 4;
 // anything else (and no drawing) degrees.
 int ActiveAngleUnit()
 {
-    CTwSystemServices* pServices = GetTwSystemServices();
-    CTwDocumentManager* pDocs = pServices ? pServices->GetDocumentManager() : nullptr;
-    if (!pDocs || !pDocs->HasActiveDocument() || !ACTIVE_DOCUMENT())
-        return 0;
-    OdDbDatabasePtr pDb = ACTIVE_DOCUMENT()->GetDatabase();
+    OdDbDatabasePtr pDb = ActiveDatabase();
     const int aunits = pDb ? pDb->getAUNITS() : 0;
     return (aunits == 2 || aunits == 3) ? aunits : 0;
 }
@@ -36,11 +32,7 @@ int ActiveAngleUnit()
 // Decimals of a result: the active drawing's linear precision.
 int ActiveAccuracy()
 {
-    CTwSystemServices* pServices = GetTwSystemServices();
-    CTwDocumentManager* pDocs = pServices ? pServices->GetDocumentManager() : nullptr;
-    if (!pDocs || !pDocs->HasActiveDocument() || !ACTIVE_DOCUMENT())
-        return kDefaultAccuracy;
-    OdDbDatabasePtr pDb = ACTIVE_DOCUMENT()->GetDatabase();
+    OdDbDatabasePtr pDb = ActiveDatabase();
     return pDb ? int(pDb->getLUPREC()) : kDefaultAccuracy;
 }
 

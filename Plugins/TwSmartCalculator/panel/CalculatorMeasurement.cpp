@@ -62,12 +62,7 @@ void CalculatorUI::completeMeasurement()
     guarded(
         [this]
         {
-            CTwSystemServices* pServices = GetTwSystemServices();
-            CTwDocumentManager* pDocs = pServices ? pServices->GetDocumentManager() : nullptr;
-            CTwDocument* pDoc = ACTIVE_DOCUMENT();
-            OdDbDatabasePtr pDb;
-            if (pDocs && pDocs->HasActiveDocument() && pDoc)
-                pDb = pDoc->GetDatabase();
+            OdDbDatabasePtr pDb = ActiveDatabase();
             if (!pDb)
             {
                 // The drawing went while the host measured: nothing to read, but

@@ -5,6 +5,9 @@
 #include "CalculatorUI.h"
 #include "ui_CalculatorForm.h"
 
+#include <CTwDocument.h>
+#include <CTwSystemServices.h>
+
 #include <exception>
 #include <new>
 
@@ -12,6 +15,17 @@
 class CalculatorForm : public Ui::CalculatorUI
 {
 };
+
+// The active drawing's database; null while no drawing is current.
+inline OdDbDatabasePtr ActiveDatabase()
+{
+    CTwSystemServices* pServices = GetTwSystemServices();
+    CTwDocumentManager* pDocs = pServices ? pServices->GetDocumentManager() : nullptr;
+    CTwDocument* pDoc = ACTIVE_DOCUMENT();
+    if (!pDocs || !pDocs->HasActiveDocument() || !pDoc)
+        return OdDbDatabasePtr();
+    return pDoc->GetDatabase();
+}
 
 template <class F> void CalculatorUI::guarded(F&& fn) noexcept
 {
