@@ -32,7 +32,6 @@ private slots:
 
     void windowsDeadKeyRule_data();
     void windowsDeadKeyRule();
-    void keypadDecimalRules();
 };
 
 // Each step is a button's object name, or "type:" followed by typed text.
@@ -133,10 +132,6 @@ void TestCalculatorInput::calculation_data()
                                          << "0.5";
     QTest::newRow("the drawing's precision") << 2 << 0 << "1/3"
                                              << "0.33";
-    QTest::newRow("precision 0") << 0 << 0 << "7/2"
-                                 << "4";
-    QTest::newRow("decimal degrees") << 4 << 0 << "cos(60)"
-                                     << "0.5";
     QTest::newRow("degrees/minutes/seconds count as degrees") << 4 << 1 << "sin(90)"
                                                               << "1";
     QTest::newRow("grads") << 4 << 2 << "sin(100)"
@@ -317,16 +312,6 @@ void TestCalculatorInput::windowsDeadKeyRule()
     QFETCH(bool, focused);
     QFETCH(int, action);
     QCOMPARE(int(KeyRules::windowsDeadKeyAction(message, character, lParam, focused)), action);
-}
-
-void TestCalculatorInput::keypadDecimalRules()
-{
-    QVERIFY(KeyRules::isWindowsKeypadDecimal(110));
-    QVERIFY(!KeyRules::isWindowsKeypadDecimal(46)); // Delete, Num Lock off
-    QVERIFY(KeyRules::isX11KeypadDecimal(0xffae));  // prints "."
-    QVERIFY(KeyRules::isX11KeypadDecimal(0xffac));  // prints "," (German)
-    QVERIFY(!KeyRules::isX11KeypadDecimal(0xff9f)); // KP_Delete, Num Lock off
-    QVERIFY(!KeyRules::isX11KeypadDecimal(110));    // the letter n
 }
 
 QTEST_MAIN(TestCalculatorInput)
