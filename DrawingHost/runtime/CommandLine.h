@@ -34,6 +34,9 @@ public:
 
     // What SendToCommandLine does: the text lands in the input, not entered.
     void setInputText(const QString& strText);
+    // Escape and a macro's "^C" take back whatever was typed or placed but
+    // not entered, so that it cannot become the answer to the next prompt.
+    void clearInput() { setInputText(QString()); }
     QString inputText() const { return m_inputText; }
 
     void setEcho(bool bEcho) { m_echo = bEcho; }

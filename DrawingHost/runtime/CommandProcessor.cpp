@@ -9,7 +9,16 @@
 
 #include <QTimer>
 
-HostCommandContext::HostCommandContext(HostDocument* pDoc) : m_document(pDoc) {}
+HostCommandContext::HostCommandContext(HostDocument* pDoc, bool bRequested)
+    : m_document(pDoc), m_requested(bRequested)
+{
+}
+
+bool HostCommandContext::isRequested(const OdEdCommandContext* pCmdCtx)
+{
+    const auto* pContext = dynamic_cast<const HostCommandContext*>(pCmdCtx);
+    return pContext && pContext->isRequested();
+}
 
 CTwDocument* HostCommandContext::GetDocument() const
 {
@@ -42,7 +51,7 @@ bool CommandProcessor::isQuiet() const
     return m_frames.empty() && m_queue.empty() && m_idleTasks.empty() && !m_input.hasPending();
 }
 
-int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
+int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho, Origin origin)
 {
     if (!pCmd)
         return kTwError;
@@ -54,7 +63,8 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
     QString globalName;
     callGuarded(QStringLiteral("globalName"),
                 [&] { globalName = QString::fromStdU16String(pCmd->globalName().str()); });
-    auto context = OdRxObjectImpl<HostCommandContext>::createObject(m_documents.activeDocument());
+    auto context = OdRxObjectImpl<HostCommandContext>::createObject(m_documents.activeDocument(),
+                                                                    origin == Origin::Request);
     if (m_frames.empty() && !globalName.isEmpty())
         m_lastCommand = globalName;
     m_frames.push_back(Frame{pCmd, globalName});
@@ -100,7 +110,7 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho)
     return status;
 }
 
-int CommandProcessor::runNamed(const QString& strName, bool bEcho)
+int CommandProcessor::runNamed(const QString& strName, bool bEcho, Origin origin)
 {
     const QString name = strName.trimmed();
     OdEdCommandPtr cmd = m_stack.lookupCmd(OdString(name.toStdU16String()));
@@ -114,7 +124,7 @@ int CommandProcessor::runNamed(const QString& strName, bool bEcho)
         m_editor.fireUnknownCommand(OdString(name.toStdU16String()), context.get());
         return kTwError;
     }
-    return runCommand(cmd.get(), bEcho ? strName : QString());
+    return runCommand(cmd.get(), bEcho ? strName : QString(), origin);
 }
 
 int CommandProcessor::runLine(const QString& strLine)
@@ -124,6 +134,7 @@ int CommandProcessor::runLine(const QString& strLine)
         return repeatLast();
     if (line == QLatin1String("^C"))
     {
+        m_commandLine.clearInput();
         m_commandLine.message(CommandLine::commandPrompt() + QLatin1Char(' ') + line);
         m_commandLine.message(tr("*Cancel*"));
         return kTwCancel;
@@ -160,7 +171,7 @@ OdResBufPtr CommandProcessor::evaluate(const QString& strName, bool bAllowNested
     if (!isIdle() && !bAllowNested)
         m_commandLine.message(tr("%1 cannot run while another command runs.").arg(strName));
     else
-        status = classify(runNamed(strName, bEcho));
+        status = classify(runNamed(strName, bEcho, Origin::Request));
     return OdResBuf::newRb(status);
 }
 

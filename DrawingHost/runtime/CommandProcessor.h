@@ -20,15 +20,21 @@ class HostDocument;
 class HostEditor;
 
 // The context a command runs with: the document that was current when it
-// started (null once that document has closed).
+// started (null once that document has closed), and whether another command
+// asked for the run (EvaluateRequest). A requested run hands its value to the
+// command that asked and prints no result of its own.
 class DH_RUNTIME_EXPORT HostCommandContext : public OdEdCommandContext
 {
 public:
-    explicit HostCommandContext(HostDocument* pDoc);
+    explicit HostCommandContext(HostDocument* pDoc, bool bRequested = false);
     CTwDocument* GetDocument() const override;
+    bool isRequested() const { return m_requested; }
+    // True for a context of a requested run.
+    static bool isRequested(const OdEdCommandContext* pCmdCtx);
 
 private:
     QPointer<HostDocument> m_document;
+    bool m_requested = false;
 };
 
 // Runs commands: typed at the command line, queued (ExecuteCommandList, menu
@@ -56,11 +62,19 @@ public:
     // Global name of the last command started while no other ran (empty
     // before the first).
     QString lastCommand() const { return m_lastCommand; }
+    // How a run was asked for: by the user (typed, a menu, a queue) or by a
+    // command that wants its value (EvaluateRequest).
+    enum class Origin
+    {
+        User,
+        Request,
+    };
     // Runs pCmd now, nested in whatever runs. strEcho, when not empty, is
     // shown after the command prompt.
-    int runCommand(OdEdCommand* pCmd, const QString& strEcho = QString());
+    int runCommand(OdEdCommand* pCmd, const QString& strEcho = QString(),
+                   Origin origin = Origin::User);
     // Runs the command named strName now; unknown names are refused.
-    int runNamed(const QString& strName, bool bEcho);
+    int runNamed(const QString& strName, bool bEcho, Origin origin = Origin::User);
 
     void queueCommand(const QString& strName, const QStringList& inputs = QStringList());
     int queuedCount() const { return int(m_queue.size()); }

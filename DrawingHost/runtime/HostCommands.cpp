@@ -1,5 +1,6 @@
 #include "HostCommands.h"
 
+#include "CommandProcessor.h"
 #include "Documents.h"
 #include "HostEditor.h"
 #include "HostUserIO.h"
@@ -36,6 +37,15 @@ struct RunEnv
 {
     HostUserIO* io = nullptr;
     OdDbDatabasePtr db;
+    // Asked for by another command, which reports the value itself: a second
+    // "Angle = ..." line for one measurement would only confuse.
+    bool requested = false;
+
+    void report(const QString& strResult) const
+    {
+        if (!requested)
+            io->PutMessage(strResult);
+    }
 };
 
 // The prompting object and the drawing of a run; false (and a message) when
@@ -43,6 +53,7 @@ struct RunEnv
 bool prepare(HostUserIO& io, OdEdCommandContext* pCmdCtx, RunEnv& env)
 {
     env.io = &io;
+    env.requested = HostCommandContext::isRequested(pCmdCtx);
     if (CTwDocument* pDoc = pCmdCtx ? pCmdCtx->GetDocument() : nullptr)
         env.db = pDoc->GetDatabase();
     if (!env.db)
@@ -165,7 +176,7 @@ int HostGetDistanceCommand::RunCommand(OdEdCommandContext* pCmdCtx)
         return status;
     const double distance = QLineF(first, second).length();
     env.db->setLastDistance(distance);
-    env.io->PutMessage(
+    env.report(
         tr("Distance = %1").arg(QString(env.io->GetUnitFormatter()->DistanceToText(distance))));
     return kTwNormal;
 }
@@ -199,9 +210,9 @@ int HostGetAreaCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     const double perimeter = HostGeometry::polygonPerimeter(points);
     env.db->setLastArea(area, perimeter);
     CTwUnitFormatter* pFormat = env.io->GetUnitFormatter();
-    env.io->PutMessage(tr("Area = %1, Perimeter = %2")
-                           .arg(QString(pFormat->DistanceToText(area)),
-                                QString(pFormat->DistanceToText(perimeter))));
+    env.report(tr("Area = %1, Perimeter = %2")
+                   .arg(QString(pFormat->DistanceToText(area)),
+                        QString(pFormat->DistanceToText(perimeter))));
     return kTwNormal;
 }
 
@@ -223,7 +234,7 @@ int HostGetAngleCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     const double angle = HostGeometry::angleBetween(a2 - a1, b2 - b1);
     env.db->setLastAngle(angle);
     const QString text = env.io->GetUnitFormatter()->AngleToText(angle);
-    env.io->PutMessage(tr("Angle = %1").arg(withDegreeSign(text, env.db->getAUNITS())));
+    env.report(tr("Angle = %1").arg(withDegreeSign(text, env.db->getAUNITS())));
     return kTwNormal;
 }
 

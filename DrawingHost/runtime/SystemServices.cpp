@@ -42,6 +42,7 @@ OdResBufPtr SystemServices::SendMacro(const CTwString& strMacro, int)
     QString macro = strMacro;
     if (macro.contains(QLatin1String("^C"), Qt::CaseInsensitive))
     {
+        m_commandLine.clearInput();
         m_processor.cancelAll();
         macro.remove(QLatin1String("^C"), Qt::CaseInsensitive);
     }

@@ -37,6 +37,7 @@ void UserInput::submit(const QString& strLine)
 
 void UserInput::cancel()
 {
+    m_commandLine.clearInput();
     if (m_processor && !m_processor->isIdle())
     {
         m_processor->cancelInnermost();
@@ -90,6 +91,7 @@ bool UserInput::readLine(const QString& strPrompt, QString& strLine, Answer answ
             QString line = takeNext();
             if (line.trimmed() == kCancelToken)
             {
+                m_commandLine.clearInput();
                 m_commandLine.message(strPrompt + QLatin1Char(' ') + kCancelToken);
                 if (m_processor && !m_processor->isIdle())
                     m_processor->cancelInnermost();
