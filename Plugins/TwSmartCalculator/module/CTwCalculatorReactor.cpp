@@ -7,39 +7,19 @@
 
 #include <QToolButton>
 
-#include <initializer_list>
-
 namespace
 {
 
-bool isOneOf(OdEdCommand* pCmd, std::initializer_list<const char16_t*> names)
+QString globalNameOf(OdEdCommand* pCmd)
 {
-    if (!pCmd)
-        return false;
-    const CTwString name(pCmd->globalName());
-    for (const char16_t* pszName : names)
-    {
-        if (name.equalNoCase(CTwString(pszName)))
-            return true;
-    }
-    return false;
-}
-
-bool isCancellingMeasurement(OdEdCommand* pCmd)
-{
-    return isOneOf(pCmd, {u"_GETDISTANCE", u"_SCGETANGLE", u"_GETAREA", u"_GETANGLE"});
+    return pCmd ? CTwString(pCmd->globalName()).toQString() : QString();
 }
 
 } // namespace
 
 void CTwCalculatorReactor::mainUiCreated()
 {
-    ModuleGuard::notification(
-        [&]
-        {
-            PanelOwner::ensurePanel(PanelLayout::Calculator);
-            PanelOwner::buildGroupsAndIcons();
-        });
+    ModuleGuard::notification([&] { PanelOwner::mainUiCreated(); });
 }
 
 void CTwCalculatorReactor::mainUiToBeDestroyed()
@@ -47,34 +27,30 @@ void CTwCalculatorReactor::mainUiToBeDestroyed()
     ModuleGuard::notification([&] { PanelOwner::destroyPanel(); });
 }
 
+void CTwCalculatorReactor::commandWillStart(OdEdCommand* pCmd, OdEdCommandContext*)
+{
+    ModuleGuard::notification([&] { PanelOwner::hostCommandWillStart(globalNameOf(pCmd)); });
+}
+
 void CTwCalculatorReactor::commandEnded(OdEdCommand* pCmd, OdEdCommandContext*)
 {
-    ModuleGuard::notification(
-        [&]
-        {
-            if (isOneOf(pCmd, {u"_GETDISTANCE", u"_SCGETANGLE", u"_GETAREA"}))
-                PanelOwner::completeMeasurement();
-        });
+    ModuleGuard::notification([&] { PanelOwner::hostCommandFinished(globalNameOf(pCmd), true); });
 }
 
 void CTwCalculatorReactor::commandCancelled(OdEdCommand* pCmd, OdEdCommandContext*)
 {
-    ModuleGuard::notification(
-        [&]
-        {
-            if (isCancellingMeasurement(pCmd))
-                PanelOwner::resetPendingMeasurement();
-        });
+    ModuleGuard::notification([&] { PanelOwner::hostCommandFinished(globalNameOf(pCmd), false); });
 }
 
 void CTwCalculatorReactor::commandFailed(OdEdCommand* pCmd, OdEdCommandContext*)
 {
-    ModuleGuard::notification(
-        [&]
-        {
-            if (isCancellingMeasurement(pCmd))
-                PanelOwner::resetPendingMeasurement();
-        });
+    ModuleGuard::notification([&] { PanelOwner::hostCommandFinished(globalNameOf(pCmd), false); });
+}
+
+void CTwCalculatorReactor::unknownCommand(const OdString& strName, OdEdCommandContext*)
+{
+    ModuleGuard::notification([&]
+                              { PanelOwner::hostCommandUnknown(CTwString(strName).toQString()); });
 }
 
 void CTwCalculatorReactor::OnMenuToBeDestroyed(CTwMenu* pMenu)

@@ -18,11 +18,15 @@ public:
     void mainUiCreated() override;
     void mainUiToBeDestroyed() override;
 
+    // Every start and end goes to the panel, which tells the run it asked
+    // for from the commands around and inside it. A measuring command that
+    // fails (no drawing to measure in) releases the panel as a cancelled one
+    // does; an unknown one was never started.
+    void commandWillStart(OdEdCommand* pCmd, OdEdCommandContext* pCmdCtx) override;
     void commandEnded(OdEdCommand* pCmd, OdEdCommandContext* pCmdCtx) override;
     void commandCancelled(OdEdCommand* pCmd, OdEdCommandContext* pCmdCtx) override;
-    // A measuring command that fails (no drawing to measure in) must release
-    // the panel as a cancelled one does.
     void commandFailed(OdEdCommand* pCmd, OdEdCommandContext* pCmdCtx) override;
+    void unknownCommand(const OdString& strName, OdEdCommandContext* pCmdCtx) override;
 
     void OnMenuToBeDestroyed(CTwMenu* pMenu) override;
     void OnMenuPopulate(CTwMenu* pMenu) override;

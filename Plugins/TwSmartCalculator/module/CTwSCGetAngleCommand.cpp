@@ -6,6 +6,7 @@
 #include <CTwDocument.h>
 #include <CTwSystemServices.h>
 #include <CTwUserIO.h>
+#include <InsertedNumber.h>
 
 #include <QCoreApplication>
 
@@ -62,8 +63,10 @@ int askForAngle(CTwUserIO& io, double measured, double& angle)
     return status;
 }
 
-// "Angle = ..." in the drawing's units for the user, ten decimals for the
-// panel.
+// "Angle = ..." in the drawing's units for the user. The panel gets a plain
+// number in the unit its calculations use for this drawing (degrees, grads
+// or radians), formatted as every measured value: the drawing's own texts
+// ("60d0'0\"", "1.0472r") are no expressions the calculator could evaluate.
 int reportAngle(CTwUserIO& io, const OdDbDatabase& db, double angle)
 {
     CTwUnitFormatter* pFormatter = io.GetUnitFormatter();
@@ -74,7 +77,7 @@ int reportAngle(CTwUserIO& io, const OdDbDatabase& db, double angle)
     if (aunits == kDecimalDegrees || aunits == kSurveyorUnits)
         text += QChar(0x00B0);
     io.PutMessage(QStringLiteral("Angle = %1").arg(text, 0, QLatin1Char(' ')));
-    PanelOwner::setMeasuredAngleText(pFormatter->AngleToText(angle, -1, 10, -1, true));
+    PanelOwner::setMeasuredAngleText(InsertedNumberText(AngleInCalculatorUnit(angle, aunits)));
     return kTwNormal;
 }
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QLocale>
+#include <QMainWindow>
 #include <QToolButton>
 #include <QTranslator>
 
@@ -22,6 +23,7 @@ const char* const kLightIcon = ":/images/svg_icons/light/smart_calc/smart_calc_3
 const char* const kMenuItemId = "Id_SmartCalculator";
 const char* const kIconId = "ID_SMARTCALC";
 const char* const kToggleCommand = "_SMARTCALCULATOR";
+const char* const kToggleButtonName = "TwQuickCalcCommandToggleButton";
 constexpr int kDockArea = 2;         // right
 constexpr int kDockAllowedAreas = 3; // left and right
 constexpr int kFirstDarkTheme = 2;
@@ -202,22 +204,45 @@ void setHostToolsEnabled(bool bOn)
         pButton->setEnabled(bOn);
 }
 
-void resetPendingMeasurement()
+void hostCommandWillStart(const QString& strGlobalName)
 {
     if (g_dock && g_panel)
-        g_panel->resetPendingMeasurement();
+        g_panel->hostCommandWillStart(strGlobalName);
 }
 
-void completeMeasurement()
+void hostCommandFinished(const QString& strGlobalName, bool bNormal)
 {
     if (g_dock && g_panel)
-        g_panel->completeMeasurement();
+        g_panel->hostCommandFinished(strGlobalName, bNormal);
+}
+
+void hostCommandUnknown(const QString& strName)
+{
+    if (g_dock && g_panel)
+        g_panel->hostCommandUnknown(strName);
 }
 
 void buildGroupsAndIcons()
 {
     if (g_panel)
         g_panel->buildGroupsAndIcons();
+}
+
+void mainUiCreated()
+{
+    ensurePanel(PanelLayout::Calculator);
+    buildGroupsAndIcons();
+}
+
+void joinRunningUi()
+{
+    CTwSystemServices* pServices = GetTwSystemServices();
+    CTwMainFrame* pFrame = pServices ? pServices->GetMainFrame() : nullptr;
+    QMainWindow* pWindow = pFrame ? pFrame->GetMainWindow() : nullptr;
+    if (!pWindow)
+        return; // not up yet: the main-UI notification will come
+    mainUiCreated();
+    registerToggleButton(pWindow->findChild<QToolButton*>(QLatin1String(kToggleButtonName)));
 }
 
 void registerToggleButton(QToolButton* pButton)

@@ -8,6 +8,7 @@
 class CTwString;
 class CalculatorUI;
 class QDockWidget;
+class QString;
 class QToolButton;
 
 enum class PanelLayout : int
@@ -39,10 +40,19 @@ void rememberMenu(CTwMenu* pMenu);
 
 // The reactor's glue.
 void setHostToolsEnabled(bool bOn);
-void resetPendingMeasurement();
-void completeMeasurement();
+// Command starts and ends, for the panel's measurement (see MeasurementRun).
+void hostCommandWillStart(const QString& strGlobalName);
+void hostCommandFinished(const QString& strGlobalName, bool bNormal);
+void hostCommandUnknown(const QString& strName);
 void buildGroupsAndIcons();
 void registerToggleButton(QToolButton* pButton);
+// What the host's main-UI notification does: the panel and its dock, the
+// Calculator layout, groups and icons.
+void mainUiCreated();
+// A module loaded once the host is up has missed the main-UI and widget
+// notifications: it makes its panel and finds the toggle button itself, so
+// that it works as one loaded at start-up.
+void joinRunningUi();
 
 // Load and unload: the module-wide state that must not outlive the library.
 void start();

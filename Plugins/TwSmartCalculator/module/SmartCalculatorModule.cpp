@@ -50,6 +50,8 @@ void SmartCalculatorModule::initApp()
         pStack->addCommand(&m_unitConversionCommand);
         pStack->addCommand(&m_getAngleCommand);
     }
+    // Loaded with LOAD once the host is up: no main-UI notification follows.
+    ModuleGuard::notification([] { PanelOwner::joinRunningUi(); });
 }
 
 void SmartCalculatorModule::uninitApp()

@@ -126,10 +126,14 @@ void CalculatorUI::loadHistoryItem(int iRow, int column)
             {
                 form->lineEdit_calc->setText(pItem->text());
                 resultShown = false;
-                return;
             }
-            // The fuller previous result text, not the rounded one shown.
-            insertText(pItem->data(Qt::UserRole).toString(), InsertKind::Operand);
+            else
+            {
+                // The fuller previous result text, not the rounded one shown.
+                insertText(pItem->data(Qt::UserRole).toString(), InsertKind::Operand);
+            }
+            // Return calculates what was just reused.
+            form->lineEdit_calc->setFocus(Qt::OtherFocusReason);
         });
 }
 
@@ -172,8 +176,9 @@ void CalculatorUI::button_copyToCommand_pressed()
     guarded(
         [this]
         {
+            // The keyboard stays with the host's command line, so that Return
+            // answers its prompt with the text.
             sendToCommandLine(selectedText());
-            giveFocusBack();
         });
 }
 
@@ -197,14 +202,17 @@ void CalculatorUI::showHistoryContextMenu(const QPoint& pos)
             const int iRow = pTable->rowAt(pos.y());
             const int iColumn = pTable->columnAt(pos.x());
             QPointer<QMenu> pMenu = new QMenu(this);
+            bool bPaste = false;
+            QString text;
 
             if (iRow >= 0)
             {
-                const QString text = historyItemText(pTable->item(iRow, iColumn));
+                text = historyItemText(pTable->item(iRow, iColumn));
                 pMenu->addAction(tr("Copy"), this,
                                  [this, text] { guarded([&] { copyToClipboard(text); }); });
-                pMenu->addAction(tr("Paste to command-line"), this,
-                                 [this, text] { guarded([&] { sendToCommandLine(text); }); });
+                // Pasted once the menu is gone, which would otherwise give the
+                // keyboard back to the table.
+                pMenu->addAction(tr("Paste to command-line"), this, [&bPaste] { bPaste = true; });
                 const bool bAtEnd =
                     form->lineEdit_calc->cursorPosition() == form->lineEdit_calc->text().size();
                 if (iColumn == 0)
@@ -227,6 +235,9 @@ void CalculatorUI::showHistoryContextMenu(const QPoint& pos)
 
             pMenu->exec(pTable->mapToGlobal(pos));
             // Gone already if the host took the panel down meanwhile.
+            const bool bStillHere = !pMenu.isNull();
             delete pMenu;
+            if (bStillHere && bPaste)
+                sendToCommandLine(text);
         });
 }

@@ -3,6 +3,7 @@
 
 #include "CalculatorPrivate.h"
 #include "DeadKeyNativeEventFilter.h"
+#include "InsertedNumber.h"
 #include "KeyRules.h"
 
 #include <CTwDocument.h>
@@ -10,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -20,13 +20,11 @@ namespace
 
 constexpr int kDefaultAccuracy = 4;
 
-// Angle code of the evaluator for the active drawing: 2 grads, 3 radians,
-// anything else (and no drawing) degrees.
+// Angle code of the evaluator for the active drawing (degrees without one).
 int ActiveAngleUnit()
 {
     OdDbDatabasePtr pDb = ActiveDatabase();
-    const int aunits = pDb ? pDb->getAUNITS() : 0;
-    return (aunits == 2 || aunits == 3) ? aunits : 0;
+    return CalculatorAngleUnit(pDb ? pDb->getAUNITS() : 0);
 }
 
 // Decimals of a result: the active drawing's linear precision.
@@ -92,14 +90,7 @@ void CalculatorUI::insertText(const QString& text, InsertKind kind)
 
 void CalculatorUI::insertNumber(double value, InsertKind kind)
 {
-    QString text = QStringLiteral("%1").arg(value, 0, 'f', 10, QLatin1Char(' '));
-    static const QRegularExpression trailingZeros(QStringLiteral("0+$"));
-    static const QRegularExpression trailingPoint(QStringLiteral("\\.$"));
-    static const QRegularExpression trailingComma(QStringLiteral("\\,$"));
-    text.remove(trailingZeros);
-    text.remove(trailingPoint);
-    text.remove(trailingComma);
-    insertText(text, kind);
+    insertText(InsertedNumberText(value), kind);
 }
 
 void CalculatorUI::pressKey(const QString& text, InsertKind kind)

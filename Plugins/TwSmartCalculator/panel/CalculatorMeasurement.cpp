@@ -1,6 +1,7 @@
 // Measurement tools: a button asks the host to measure in the drawing; the
-// panel stays disabled until the host reports that the command ended (the
-// value is read from the drawing and inserted) or was cancelled.
+// panel stays disabled until the run it asked for ends (the value is read
+// from the drawing and inserted) or is cancelled. MeasurementRun tells that
+// run's notifications from those of the commands around it.
 
 #include "CalculatorPrivate.h"
 
@@ -10,11 +11,11 @@
 
 #include <cmath>
 
-void CalculatorUI::runHostCommand(const QString& strCommand)
+bool CalculatorUI::runHostCommand(const QString& strCommand)
 {
     CTwSystemServices* pServices = GetTwSystemServices();
     if (!pServices)
-        return;
+        return false;
     setEnabled(false);
     // Whatever the host is running would otherwise take the command's name as
     // its input.
@@ -22,8 +23,9 @@ void CalculatorUI::runHostCommand(const QString& strCommand)
     OdResBufPtr pList = OdResBuf::newRb(kRtString);
     pList->setString(CTwString(strCommand));
     pList->last()->setNext(OdResBuf::newRb(kRtNone));
-    pServices->ExecuteCommandList(0, pList);
+    const int status = pServices->ExecuteCommandList(0, pList);
     pList.release();
+    return status >= 0;
 }
 
 void CalculatorUI::startMeasurement(const QString& strCommand, MeasurementKind kind)
@@ -31,9 +33,18 @@ void CalculatorUI::startMeasurement(const QString& strCommand, MeasurementKind k
     guarded(
         [&]
         {
-            runHostCommand(strCommand);
-            // The host starts the command only after this slot has returned.
-            pendingMeasurement = std::int32_t(kind);
+            // One measurement at a time: the panel is disabled meanwhile, so
+            // only a second click already queued gets here.
+            if (pendingMeasurement.isPending())
+                return;
+            // An angle handed over by an earlier run must never be inserted
+            // for this one.
+            measurementText = CTwString();
+            // Armed before the request, in case the host starts the command
+            // before the request returns.
+            pendingMeasurement.request(kind, strCommand.toStdU16String());
+            if (!runHostCommand(strCommand))
+                resetPendingMeasurement();
         });
 }
 
@@ -57,22 +68,51 @@ void CalculatorUI::button_getCircumference_pressed()
     startMeasurement(QStringLiteral("_GETAREA"), MeasurementKind::Circumference);
 }
 
+void CalculatorUI::hostCommandWillStart(const QString& strGlobalName)
+{
+    pendingMeasurement.commandWillStart(strGlobalName.toStdU16String());
+}
+
+void CalculatorUI::hostCommandFinished(const QString& strGlobalName, bool bNormal)
+{
+    applyMeasurementStep(
+        pendingMeasurement.commandFinished(strGlobalName.toStdU16String(), bNormal));
+}
+
+void CalculatorUI::hostCommandUnknown(const QString& strGlobalName)
+{
+    applyMeasurementStep(pendingMeasurement.unknownCommand(strGlobalName.toStdU16String()));
+}
+
+void CalculatorUI::applyMeasurementStep(MeasurementRun::Step step)
+{
+    switch (step)
+    {
+    case MeasurementRun::Step::Complete:
+        completeMeasurement();
+        break;
+    case MeasurementRun::Step::Release:
+        resetPendingMeasurement();
+        break;
+    case MeasurementRun::Step::Ignored:
+        break;
+    }
+}
+
 void CalculatorUI::completeMeasurement()
 {
+    const MeasurementKind kind = pendingMeasurement.kind();
+    bool bRead = false;
     guarded(
-        [this]
+        [&]
         {
             OdDbDatabasePtr pDb = ActiveDatabase();
             if (!pDb)
-            {
-                // The drawing went while the host measured: nothing to read, but
-                // the panel must not stay locked.
-                resetPendingMeasurement();
-                return;
-            }
+                return; // the drawing went while the host measured: nothing to read
+            bRead = true;
 
             double value = -1.0;
-            switch (MeasurementKind(pendingMeasurement))
+            switch (kind)
             {
             case MeasurementKind::Angle:
                 insertText(measurementText.toQString(), InsertKind::Number);
@@ -88,22 +128,27 @@ void CalculatorUI::completeMeasurement()
                 if (value == 0.0)
                     value = -1.0; // no area was measured
                 break;
-            default:
+            case MeasurementKind::None:
                 break;
             }
-            if (pendingMeasurement != std::int32_t(MeasurementKind::Angle) && value >= 0.0)
+            if (kind != MeasurementKind::Angle && value >= 0.0)
                 insertNumber(value, InsertKind::Number);
         });
-    setEnabled(true);
-    if (pendingMeasurement != std::int32_t(MeasurementKind::None))
-    {
-        form->lineEdit_calc->setFocus();
-        pendingMeasurement = std::int32_t(MeasurementKind::None);
-    }
+    resetPendingMeasurement();
+    if (bRead && kind != MeasurementKind::None)
+        focusInputLine();
 }
 
 void CalculatorUI::resetPendingMeasurement()
 {
-    pendingMeasurement = std::int32_t(MeasurementKind::None);
+    pendingMeasurement.clear();
     setEnabled(true);
+}
+
+void CalculatorUI::focusInputLine()
+{
+    QWidget* pWindow = window();
+    if (pWindow && pWindow->isVisible() && !pWindow->isActiveWindow())
+        pWindow->activateWindow();
+    form->lineEdit_calc->setFocus(Qt::OtherFocusReason);
 }

@@ -204,6 +204,10 @@ void CalculatorUI::buildGroupsAndIcons()
             form->button_help->setIcon(CTwUtils::GetIcon(kIconHelp, 16, false));
             form->button_ch->setIcon(CTwUtils::GetIcon(kIconClearHistory, 16, false));
 
+            // Built once: a second call only refreshes the icons.
+            if (form->scrollAreaWidgetContents->findChild<CTwCollapsibleGroupBox*>())
+                return;
+
             struct Group
             {
                 const char* name;

@@ -19,6 +19,7 @@
 // CalculatorUnitPane.cpp.
 
 #include "CTwFocusEater.h"
+#include "MeasurementRun.h"
 
 #include <CTwString.h>
 #include <TMyMemory.h>
@@ -26,7 +27,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -42,16 +42,6 @@ enum class InsertKind : int
     Operator = 1, // + - * / ^2 ^3 ^
     Function = 2, // sqrt() nrt(,) sin() ... wraps the line when not at a boundary
     Operand = 3,  // digits, . ( ) pi e ans, history texts
-};
-
-// Which measurement the host is running for the panel.
-enum class MeasurementKind : std::int32_t
-{
-    Distance = 0,
-    Angle = 1,
-    Circumference = 2,
-    Area = 3,
-    None = 4,
 };
 
 class CalculatorUI : public QWidget
@@ -91,12 +81,19 @@ public:
     QString selectedText() const;
     void sendToCommandLine(const QString& text);
 
-    // Measurement tools.
-    void runHostCommand(const QString& strCommand);
+    // Measurement tools. runHostCommand is false when the host refused the
+    // request.
+    bool runHostCommand(const QString& strCommand);
     void completeMeasurement();
     void resetPendingMeasurement();
     void setMeasurementText(const CTwString& text) { measurementText = text; }
-    MeasurementKind pendingMeasurementKind() const { return MeasurementKind(pendingMeasurement); }
+    MeasurementKind pendingMeasurementKind() const { return pendingMeasurement.kind(); }
+    bool isMeasurementPending() const { return pendingMeasurement.isPending(); }
+    // Every command the host starts and ends: only the run the panel asked
+    // for completes or releases its measurement (see MeasurementRun).
+    void hostCommandWillStart(const QString& strGlobalName);
+    void hostCommandFinished(const QString& strGlobalName, bool bNormal);
+    void hostCommandUnknown(const QString& strGlobalName);
 
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
@@ -178,6 +175,10 @@ private:
     void startMeasurement(const QString& strCommand, MeasurementKind kind);
     void copyToClipboard(const QString& text);
     void giveFocusBack();
+    // The keyboard to the input line, the panel's window activated first
+    // (a floating panel is a window of its own).
+    void focusInputLine();
+    void applyMeasurementStep(MeasurementRun::Step step);
     bool filterCalcKey(class QKeyEvent* pKey);
     bool filterUnitInputKey(class QKeyEvent* pKey);
     void showFailure(const std::exception* pError);
@@ -191,7 +192,7 @@ private:
     MyTools::TMyTinyExpr evaluator;
     TMyMemory memory;
     CTwFocusEater focusTracker;
-    std::int32_t pendingMeasurement = std::int32_t(MeasurementKind::None);
+    MeasurementRun pendingMeasurement;
     std::vector<char> operatorChars;
     bool insertingClosingBracket = false;
     bool resultShown = false;
