@@ -7,6 +7,7 @@
 #include <CTwCommand.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <QToolButton>
 
@@ -50,6 +51,7 @@ private slots:
     void panelCommands();
 
     void notificationsBeforeThePanel();
+    void loadedAfterStartUp();
     void toolsFollowTheDrawings();
     void menuEntries();
     void mainUiBuiltAgain();
@@ -102,10 +104,12 @@ void TestModuleLifecycle::panelCommands_data()
         << true << QStringList{"SMARTCALCULATOR", "UNITCONVERSION"} << true << "1001";
     QTest::newRow("SMARTCALCULATOR after UNITCONVERSION restores the layout, then toggles")
         << true << QStringList{"UNITCONVERSION", "_SMARTCALCULATOR"} << false << "1110";
-    QTest::newRow("HIDESMARTCALCULATOR before any panel makes a hidden dock")
-        << false << QStringList{"HIDESMARTCALCULATOR"} << false << "----";
-    QTest::newRow("UNITCONVERSION before any panel shows it")
-        << false << QStringList{"_UNITCONVERSION"} << true << "----";
+    QTest::newRow("loaded after start-up, HIDESMARTCALCULATOR lays out the hidden panel")
+        << false << QStringList{"HIDESMARTCALCULATOR"} << false << "1110";
+    QTest::newRow("loaded after start-up, UNITCONVERSION shows the unit layout")
+        << false << QStringList{"_UNITCONVERSION"} << true << "1001";
+    QTest::newRow("loaded after start-up, SMARTCALCULATOR shows the calculator layout")
+        << false << QStringList{"SMARTCALCULATOR"} << true << "1110";
 }
 
 void TestModuleLifecycle::panelCommands()
@@ -114,30 +118,67 @@ void TestModuleLifecycle::panelCommands()
     QFETCH(QStringList, commands);
     QFETCH(bool, visible);
     start(moduleFirst ? ModuleFirst : UiFirst);
-    if (!moduleFirst)
-        QVERIFY(!dock());
+    // Loaded before or after the host's UI, the panel is there, hidden.
+    QVERIFY(dock() && !dock()->isVisible());
 
     run(commands);
     QVERIFY(dock());
     QTRY_COMPARE(dock()->isVisible(), visible);
     QTEST(openGroups(), "groups");
-    if (moduleFirst) // the module saw the toggle button being made
-        QCOMPARE(runtime->mainWindow()->toggleButton()->isChecked(), visible);
+    QCOMPARE(runtime->mainWindow()->toggleButton()->isChecked(), visible);
 }
 
 void TestModuleLifecycle::notificationsBeforeThePanel()
 {
-    start(UiFirst);
-    // Events of every kind before the module has made its panel.
-    run({"NEW", "CLOSE", "STARTPAGE", "GETDISTANCE", "0,0", "3,4", "GETAREA", "^C"});
-    runtime->ui().populate(runtime->mainWindow()->drawingMenu());
-    QVERIFY(hasMenuEntry(runtime->mainWindow()->drawingMenu()));
-    QVERIFY(!dock());
+    runtime = std::make_unique<HostRuntime>();
+    QVERIFY(runtime->modules().load(MODULE_PATH));
+    // Events of every kind, and the panel commands, before the host's UI
+    // exists: no dock can be made yet.
+    run({"NEW", "CLOSE", "STARTPAGE", "GETDISTANCE", "0,0", "3,4", "GETAREA", "^C",
+         "HIDESMARTCALCULATOR", "SMARTCALCULATOR", "UNITCONVERSION"});
 
-    // The first command makes the panel; the start page is current.
-    run({"HIDESMARTCALCULATOR"});
+    // The UI comes up: the panel is docked and built; the start page is
+    // current.
+    runtime->createMainUi();
+    runtime->mainWindow()->show();
     QVERIFY(dock() && !dock()->isVisible());
+    QCOMPARE(openGroups(), QString("1111"));
     QVERIFY(!toolsEnabled());
+    run({"SMARTCALCULATOR"});
+    QTRY_VERIFY(dock()->isVisible());
+}
+
+void TestModuleLifecycle::loadedAfterStartUp()
+{
+    start(UiFirst);
+    for (int round = 0; round < 2; ++round)
+    {
+        // As one loaded at start-up: hidden, every icon and group built (all
+        // open until a command lays them out), the toolbar button bound to
+        // the dock.
+        QVERIFY(dock() && !dock()->isVisible());
+        QCOMPARE(openGroups(), QString("1111"));
+        for (const char* pszButton :
+             {"button_ch", "button_copyClip", "button_copyCommand", "button_help",
+              "button_getDistance", "button_getAngle", "button_getArea", "button_getCircumference",
+              "button_convert"})
+            QVERIFY2(!panelChild<QAbstractButton>(pszButton)->icon().isNull(), pszButton);
+        QToolButton* pToggle = runtime->mainWindow()->toggleButton();
+        pToggle->click();
+        QTRY_VERIFY(dock()->isVisible());
+        QVERIFY(pToggle->isChecked());
+        run({"UNITCONVERSION"});
+        QCOMPARE(openGroups(), QString("1001"));
+        run({"HIDESMARTCALCULATOR"});
+        QTRY_VERIFY(!pToggle->isChecked());
+
+        // A second LOAD of the same module is refused and changes nothing.
+        run({"LOAD", MODULE_PATH});
+        QVERIFY(lastMessage().contains("already loaded"));
+        QCOMPARE(runtime->mainWindow()->findChildren<QDockWidget*>("Smart Calculator").size(), 1);
+
+        run({"UNLOAD", QFileInfo(MODULE_PATH).fileName(), "LOAD", MODULE_PATH});
+    }
 }
 
 void TestModuleLifecycle::toolsFollowTheDrawings()

@@ -44,7 +44,7 @@ dh_fail() {
 }
 
 dh_step() {
-  echo "-- $*"
+  echo "-- [${SECONDS}s] $*"
 }
 
 dh_start() {
@@ -73,7 +73,15 @@ dh_key() {
 }
 
 dh_click() {
-  xdotool mousemove --sync "$1" "$2" click 1
+  # mousemove --sync waits for motion, which never comes when the pointer is
+  # there already.
+  local X Y SCREEN WINDOW
+  eval "$(xdotool getmouselocation --shell)"
+  if [ "$X" -eq "$1" ] && [ "$Y" -eq "$2" ]; then
+    xdotool click 1
+  else
+    xdotool mousemove --sync "$1" "$2" click 1
+  fi
 }
 
 # Waits for the first line after the last one expected that grep -x finds
