@@ -16,7 +16,12 @@ class TestCalculatorHistory : public QObject, public PanelFixture
     Q_OBJECT
 
 private slots:
-    void initTestCase() { runtime.createMainUi(); }
+    void initTestCase()
+    {
+        runtime.createMainUi();
+        runtime.mainWindow()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(runtime.mainWindow()));
+    }
     void init()
     {
         openPanel();
@@ -34,7 +39,7 @@ private slots:
 
     void deleteButtonsFollowTheirRows();
     void clearAllOnEmptyHistory();
-    void wheelIsConsumedOverRows();
+    void newestRowShownAndWheelConsumed();
 
     void copyButtonsCopyFromTheLastFocus_data();
     void copyButtonsCopyFromTheLastFocus();
@@ -145,31 +150,32 @@ void TestCalculatorHistory::menuActions_data()
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("hostActive");
 
     // The history holds "sqrt(16)" "= 4" and "1/3" "= 0.3333"; the first row
     // is clicked; the line reads "1+" with the cursor at its end.
     QTest::newRow("Copy of a result leaves out \"= \"") << 1 << "Copy"
                                                         << "1+" << 2 << "4"
-                                                        << "" << 2;
+                                                        << "" << 2 << false;
     QTest::newRow("Copy of an expression") << 0 << "Copy"
                                            << "1+" << 2 << "sqrt(16)"
-                                           << "" << 2;
+                                           << "" << 2 << false;
     QTest::newRow("Paste puts the text on the command line") << 0 << "Paste to command-line"
                                                              << "1+" << 2 << ""
-                                                             << "sqrt(16)" << 2;
+                                                             << "sqrt(16)" << 2 << true;
     QTest::newRow("an expression ending with ) leaves the cursor before it")
         << 0 << "Append expression to input area"
         << "1+sqrt(16)" << 9 << ""
-        << "" << 2;
+        << "" << 2 << false;
     QTest::newRow("a result is inserted as its fuller text") << 1 << "Append result to input area"
                                                              << "1+4" << 3 << ""
-                                                             << "" << 2;
+                                                             << "" << 2 << false;
     QTest::newRow("Clear deletes the row") << 0 << "Clear"
                                            << "1+" << 2 << ""
-                                           << "" << 1;
+                                           << "" << 1 << false;
     QTest::newRow("Clear all deletes every row") << 0 << "Clear all"
                                                  << "1+" << 2 << ""
-                                                 << "" << 0;
+                                                 << "" << 0 << false;
 }
 
 void TestCalculatorHistory::menuActions()
@@ -182,7 +188,12 @@ void TestCalculatorHistory::menuActions()
     QGuiApplication::clipboard()->clear();
     runtime.mainWindow()->commandLineWidget()->setInputText(QString());
 
+    QCOMPARE(QApplication::activeWindow(), panel.get());
+
     openMenu(cellCentre(0, column), entry);
+    QFETCH(bool, hostActive);
+    if (hostActive) // (a closed menu leaves no window active here otherwise)
+        QTRY_COMPARE(QApplication::activeWindow(), runtime.mainWindow());
     QTEST(line()->text(), "line");
     QTEST(line()->cursorPosition(), "cursor");
     QTEST(QGuiApplication::clipboard()->text(), "clipboard");
@@ -223,10 +234,15 @@ void TestCalculatorHistory::clearAllOnEmptyHistory()
     QVERIFY(line()->hasFocus());
 }
 
-void TestCalculatorHistory::wheelIsConsumedOverRows()
+void TestCalculatorHistory::newestRowShownAndWheelConsumed()
 {
     for (int i = 0; i < 30; ++i)
         calculate(QString::number(i));
+    QScrollBar* pScroll = history()->verticalScrollBar();
+    QVERIFY2(pScroll->maximum() > 0, "more rows than the table shows");
+    QCOMPARE(pScroll->value(), pScroll->maximum());
+    QVERIFY(history()->viewport()->rect().contains(cellCentre(29, 0)));
+
     history()->scrollToTop();
     const QPointF at(5, 5);
     QWheelEvent wheel(at, history()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
@@ -266,8 +282,10 @@ void TestCalculatorHistory::copyButtonsCopyFromTheLastFocus()
     QTEST(QGuiApplication::clipboard()->text(), "copied");
     QVERIFY(pFocus->hasFocus()); // given back
 
+    QCOMPARE(QApplication::activeWindow(), panel.get());
     click("button_copyCommand");
     QTEST(runtime.mainWindow()->commandLineWidget()->inputText(), "copied");
+    QTRY_COMPARE(QApplication::activeWindow(), runtime.mainWindow());
 }
 
 QTEST_MAIN(TestCalculatorHistory)

@@ -5,6 +5,8 @@
 
 #include <KeyRules.h>
 
+#include <QMenu>
+
 class TestCalculatorInput : public QObject, public PanelFixture
 {
     Q_OBJECT
@@ -15,6 +17,9 @@ private slots:
 
     void insertion_data();
     void insertion();
+
+    void everyButtonInsertsItsText_data();
+    void everyButtonInsertsItsText();
 
     void withResultShown_data();
     void withResultShown();
@@ -34,11 +39,45 @@ private slots:
     void windowsDeadKeyRule();
 };
 
-// Each step is a button's object name, or "type:" followed by typed text.
+// Each step is a button's object name, "type:" followed by typed text,
+// "key:Return", "key:Shift" (pressed alone), "shift:" followed by a character
+// typed with Shift held, or "menuPaste:" followed by text pasted from the
+// line's context menu.
 static void act(PanelFixture& f, const QString& step)
 {
+    QLineEdit* pLine = f.line();
     if (step.startsWith(QLatin1String("type:")))
-        QTest::keyClicks(f.line(), step.mid(5));
+        QTest::keyClicks(pLine, step.mid(5));
+    else if (step == QLatin1String("key:Return"))
+        QTest::keyClick(pLine, Qt::Key_Return);
+    else if (step == QLatin1String("key:Shift"))
+        QTest::keyPress(pLine, Qt::Key_Shift);
+    else if (step.startsWith(QLatin1String("shift:")))
+    {
+        // As a layout delivers "*" on Shift+8: Shift first, then the key.
+        QTest::keyPress(pLine, Qt::Key_Shift);
+        QTest::keyClick(pLine, step.at(6).toLatin1(), Qt::ShiftModifier);
+        QTest::keyRelease(pLine, Qt::Key_Shift);
+    }
+    else if (step.startsWith(QLatin1String("menuPaste:")))
+    {
+        // The line's own menu opens without blocking.
+        QGuiApplication::clipboard()->setText(step.mid(10));
+        const QPoint at = pLine->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, pLine->mapToGlobal(at));
+        QApplication::sendEvent(pLine, &event);
+        auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(pMenu);
+        QAction* pPaste = nullptr;
+        for (QAction* pAction : pMenu->actions())
+        {
+            if (pAction->text().startsWith(QLatin1String("&Paste")))
+                pPaste = pAction;
+        }
+        QVERIFY(pPaste && pPaste->isEnabled());
+        pPaste->trigger();
+        pMenu->close();
+    }
     else
         f.click(step.toLatin1().constData());
 }
@@ -76,6 +115,8 @@ void TestCalculatorInput::insertion_data()
                                                    << "152" << 2;
     QTest::newRow("a typed letter goes in at the cursor") << "2" << 1 << "type:pi"
                                                           << "2pi" << 3;
+    QTest::newRow("^ is an operator: a function after it is inserted") << "2^" << 2 << "button_sqrt"
+                                                                       << "2^sqrt()" << 7;
 }
 
 void TestCalculatorInput::insertion()
@@ -90,6 +131,60 @@ void TestCalculatorInput::insertion()
     QVERIFY(this->line()->hasFocus());
 }
 
+void TestCalculatorInput::everyButtonInsertsItsText_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text"); // on an empty line
+
+    auto row = [](const char* pszButton, const char* pszText) {
+        QTest::addRow("%s inserts %s", pszButton, pszText)
+            << QString(pszButton) << QString(pszText);
+    };
+    const char* digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    for (const char* pszDigit : digits)
+        row(qPrintable(QStringLiteral("button_%1").arg(pszDigit)), pszDigit);
+    row("button_plus", "+");
+    row("button_minus", "-");
+    row("button_multiplication", "*");
+    row("button_divide", "/");
+    row("button_bracketOpen", "(");
+    row("button_bracketClose", ")");
+    row("button_decPoint", ".");
+    row("button_ans", "ans");
+    row("button_pi", "pi");
+    row("button_e", "e");
+    row("button_x2", "^2");
+    row("button_x3", "^3");
+    row("button_xn", "^");
+    row("button_1divx", "1/()");
+    row("button_sqrt", "sqrt()");
+    row("button_nrt", "nrt(,)");
+    row("button_10x", "10^()");
+    row("button_ex", "e^()");
+    row("button_sin", "sin()");
+    row("button_cos", "cos()");
+    row("button_tan", "tan()");
+    row("button_asin", "asin()");
+    row("button_acos", "acos()");
+    row("button_atan", "atan()");
+    row("button_log10", "log10()");
+    row("button_ln", "ln()");
+    row("button_log", "log(,)");
+    row("button_abs", "abs()");
+    row("button_rnd", "rnd()");
+    row("button_trc", "trc()");
+    row("button_r2d", "RtoD()");
+    row("button_d2r", "DtoR()");
+}
+
+void TestCalculatorInput::everyButtonInsertsItsText()
+{
+    QFETCH(QString, button);
+    click(button.toLatin1().constData());
+    QTEST(line()->text(), "text");
+    QVERIFY(line()->hasFocus());
+}
+
 void TestCalculatorInput::withResultShown_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -100,8 +195,17 @@ void TestCalculatorInput::withResultShown_data()
     QTest::newRow("a digit button starts anew") << QStringList{"button_7"} << "7";
     QTest::newRow("a function button wraps ans") << QStringList{"button_sqrt"} << "sqrt(ans)";
     QTest::newRow("a typed operator continues the result") << QStringList{"type:*"} << "36*";
+    QTest::newRow("a typed divide continues the result") << QStringList{"type:/"} << "36/";
+    QTest::newRow("an operator typed with Shift continues the result")
+        << QStringList{"shift:*"} << "36*";
+    QTest::newRow("Shift alone keeps the result state")
+        << QStringList{"key:Shift", "type:+"} << "36+";
     QTest::newRow("a typed digit starts anew") << QStringList{"type:7"} << "7";
     QTest::newRow("the backspace button removes one character") << QStringList{"button_del"} << "3";
+    QTest::newRow("after the backspace button a digit button still starts anew")
+        << QStringList{"button_del", "button_7"} << "7";
+    QTest::newRow("text pasted from the line's menu ends the result state")
+        << QStringList{"menuPaste:+4", "key:Return"} << "40";
     QTest::newRow("C clears and keeps the result state")
         << QStringList{"button_delAll", "button_plus"} << "+";
     QTest::newRow("a number from memory replaces the result") << QStringList{"button_mr"} << "0";
