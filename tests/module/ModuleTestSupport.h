@@ -82,16 +82,26 @@ public:
         }
         return open;
     }
-    bool toolsEnabled() const
+    // The drawing-dependent tools, each on its own: the measurement tools,
+    // then the command-line button; "1" enabled, "0" disabled.
+    QString hostTools() const
     {
-        return panelChild("w_MeasurementTools")->isEnabled() &&
-               panelChild("button_copyCommand")->isEnabled();
+        QString enabled;
+        for (const char* name : {"w_MeasurementTools", "button_copyCommand"})
+            enabled += panelChild(name)->isEnabled() ? '1' : '0';
+        return enabled;
     }
     QString lastMessage() const
     {
         const QStringList& messages = runtime->commandLine().messages();
         return messages.isEmpty() ? QString() : messages.last();
     }
+    // The command line's messages from index iFrom on.
+    QStringList messagesFrom(qsizetype iFrom) const
+    {
+        return runtime->commandLine().messages().mid(iFrom);
+    }
+    qsizetype messageCount() const { return runtime->commandLine().messages().size(); }
 
     std::unique_ptr<HostRuntime> runtime;
 };

@@ -35,6 +35,7 @@ private slots:
     void secondClickWhilePending();
 
     void commandTypedByHandInsertsNothing();
+    void returnRepeatsTheAngleCommandNotItsNestedOne();
     void drawingClosedWhileMeasuring();
     void unloadWhileMeasuring_data();
     void unloadWhileMeasuring();
@@ -85,6 +86,10 @@ void TestMeasurements::measure_data()
         << ""
         << "button_getDistance" << QStringList{"1,1", "1,1"} << 0 << "0"
         << "Distance = 0.0000" << -1;
+    QTest::newRow("next to an operand the value replaces the line")
+        << "5"
+        << "button_getDistance" << QStringList{"0,0", "25.4,0"} << 0 << "25.4"
+        << "" << -1;
     QTest::newRow("after an operator the value is inserted at the cursor")
         << "2*"
         << "button_getDistance" << QStringList{"0,0", "3,4"} << 0 << "2*5"
@@ -333,6 +338,17 @@ void TestMeasurements::commandTypedByHandInsertsNothing()
     QCOMPARE(lastMessage(), QString("Angle = 90.0000°"));
     QCOMPARE(line()->text(), QString("7"));
     QVERIFY(dock()->widget()->isEnabled());
+}
+
+void TestMeasurements::returnRepeatsTheAngleCommandNotItsNestedOne()
+{
+    const QStringList sixtyObtuse{"0,0", "10,0", "0,0", "5,8.660254037844386", "Obtuse"};
+    run(QStringList{"_SCGETANGLE"} + sixtyObtuse);
+    runtime->commandLine().clearMessages();
+    run(QStringList{""} + sixtyObtuse); // Return on the empty command line
+    QCOMPARE(runtime->commandLine().messages().first(), QString("Command: _SCGETANGLE"));
+    QCOMPARE(lastMessage(), QString("Angle = 120.0000°"));
+    QCOMPARE(runtime->input().rejectedCount(), 0);
 }
 
 void TestMeasurements::drawingClosedWhileMeasuring()

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -25,6 +27,11 @@ public:
 protected:
     int RunCommand(OdEdCommandContext*) override { return kTwNormal; }
 };
+
+QString unloadedMessage()
+{
+    return QStringLiteral("Module %1 unloaded.").arg(QFileInfo(MODULE_PATH).fileName());
+}
 
 bool hasMenuEntry(HostMenu* pMenu)
 {
@@ -50,8 +57,10 @@ private slots:
     void panelCommands_data();
     void panelCommands();
 
+    void bringsForwardAPanelBehindATab();
     void notificationsBeforeThePanel();
     void loadedAfterStartUp();
+    void toolsFollowTheDrawings_data();
     void toolsFollowTheDrawings();
     void menuEntries();
     void mainUiBuiltAgain();
@@ -77,13 +86,16 @@ void TestModuleLifecycle::loadAndUnloadTwice()
         QVERIFY(dock() && !dock()->isVisible());
         QCOMPARE(openGroups(), QString("1111"));
 
+        const qsizetype before = messageCount();
         QVERIFY(runtime->modules().unload(MODULE_PATH));
+        const QStringList unloading = messagesFrom(before);
         QVERIFY(!dock());
         QCOMPARE(odedRegCmds()->lookupCmd(u"_SMARTCALCULATOR").get(), &older);
         QVERIFY(!odedRegCmds()->lookupCmd(u"_HIDESMARTCALCULATOR"));
-        QVERIFY(!lastMessage().contains("behind"));
         odedRegCmds()->removeCmd(&older);
         runtime.reset();
+        // Nothing left for the host to clean up after the module.
+        QCOMPARE(unloading, QStringList{unloadedMessage()});
     }
 }
 
@@ -143,7 +155,7 @@ void TestModuleLifecycle::notificationsBeforeThePanel()
     runtime->mainWindow()->show();
     QVERIFY(dock() && !dock()->isVisible());
     QCOMPARE(openGroups(), QString("1111"));
-    QVERIFY(!toolsEnabled());
+    QCOMPARE(hostTools(), QString("00"));
     run({"SMARTCALCULATOR"});
     QTRY_VERIFY(dock()->isVisible());
 }
@@ -181,21 +193,92 @@ void TestModuleLifecycle::loadedAfterStartUp()
     }
 }
 
-void TestModuleLifecycle::toolsFollowTheDrawings()
+void TestModuleLifecycle::bringsForwardAPanelBehindATab()
 {
     start();
-    QVERIFY(toolsEnabled());
-    run({"NEW"});
-    run({"CLOSE"});
-    QVERIFY2(toolsEnabled(), "one of two drawings closed");
-    run({"CLOSE"});
-    QVERIFY2(!toolsEnabled(), "the last drawing closed");
-    run({"NEW"});
-    QVERIFY(toolsEnabled());
-    run({"STARTPAGE"});
-    QVERIFY2(!toolsEnabled(), "the start page with a drawing open");
-    runtime->documents().activateDocument(runtime->documents().documents().first());
-    QVERIFY(toolsEnabled());
+    run({"SMARTCALCULATOR"});
+    QTRY_VERIFY(dock()->isVisible());
+    // Another panel shares the dock area, its tab in front.
+    auto* pOther = new QDockWidget(QStringLiteral("Other"), runtime->mainWindow());
+    runtime->mainWindow()->addDockWidget(Qt::RightDockWidgetArea, pOther);
+    runtime->mainWindow()->tabifyDockWidget(dock(), pOther);
+    // The tab bar comes with the next layout of the main window.
+    auto dockTabs = [this]() -> QTabBar*
+    {
+        for (QTabBar* pBar : runtime->mainWindow()->findChildren<QTabBar*>())
+        {
+            if (pBar->count() == 2 && pBar->tabText(1) == QLatin1String("Other"))
+                return pBar;
+        }
+        return nullptr;
+    };
+    QTRY_VERIFY(dockTabs());
+    QTabBar* pTabs = dockTabs();
+    QTest::mouseClick(pTabs, Qt::LeftButton, {}, pTabs->tabRect(1).center());
+    QTRY_COMPARE(pTabs->tabText(pTabs->currentIndex()), QString("Other"));
+
+    run({"SMARTCALCULATOR"});
+    QTRY_COMPARE(pTabs->tabText(pTabs->currentIndex()), QString("Smart Calculator"));
+    QVERIFY(dock()->isVisible());
+}
+
+void TestModuleLifecycle::toolsFollowTheDrawings_data()
+{
+    QTest::addColumn<QStringList>("steps"); // command lines, "close tab N", "select tab N"
+    QTest::addColumn<QString>("tools");     // measurement tools, command-line button
+
+    // The host starts with one drawing open.
+    QTest::newRow("one drawing open: enabled") << QStringList{} << "11";
+    QTest::newRow("closing the active one of two drawings keeps them")
+        << QStringList{"NEW", "CLOSE"} << "11";
+    QTest::newRow("closing a background drawing's tab keeps them")
+        << QStringList{"NEW", "close tab 0"} << "11";
+    QTest::newRow("closing the last drawing disables them") << QStringList{"CLOSE"} << "00";
+    QTest::newRow("a new drawing enables them again") << QStringList{"CLOSE", "NEW"} << "11";
+    QTest::newRow("the start page disables them while a drawing stays open")
+        << QStringList{"STARTPAGE"} << "00";
+    QTest::newRow("activating the drawing's tab enables them again")
+        << QStringList{"STARTPAGE", "select tab 0"} << "11";
+}
+
+void TestModuleLifecycle::toolsFollowTheDrawings()
+{
+    QFETCH(QStringList, steps);
+    start();
+    QTabWidget* pTabs = runtime->mainWindow()->tabs();
+    // Tab N among the drawings' tabs, as the user sees them.
+    auto drawingTab = [&](const QString& step)
+    {
+        const HostDocument* pDoc = runtime->documents().documents().at(step.back().digitValue());
+        for (int i = 0; i < pTabs->count(); ++i)
+        {
+            if (pTabs->tabText(i) == QString(pDoc->GetTitle()))
+                return i;
+        }
+        return -1;
+    };
+    for (const QString& step : steps)
+    {
+        if (step.startsWith(QLatin1String("close tab ")))
+        {
+            const int tab = drawingTab(step);
+            QVERIFY(tab >= 0 && tab != pTabs->currentIndex());
+            QTabBar* pBar = pTabs->tabBar();
+            QWidget* pClose = pBar->tabButton(tab, QTabBar::RightSide);
+            if (!pClose)
+                pClose = pBar->tabButton(tab, QTabBar::LeftSide);
+            QVERIFY(pClose);
+            QTest::mouseClick(pClose, Qt::LeftButton);
+        }
+        else if (step.startsWith(QLatin1String("select tab ")))
+        {
+            QTabBar* pBar = pTabs->tabBar();
+            QTest::mouseClick(pBar, Qt::LeftButton, {}, pBar->tabRect(drawingTab(step)).center());
+        }
+        else
+            run({step});
+    }
+    QTEST(hostTools(), "tools");
 }
 
 void TestModuleLifecycle::menuEntries()
@@ -293,6 +376,7 @@ void TestModuleLifecycle::unloadLeavesNothingBehind()
         runtime->ui().populate(pDrawing);
         if (round == 1)
             dock()->setFloating(true);
+        const qsizetype before = messageCount();
         if (round == 2)
         {
             // Gone while the host measures for it: the host's command goes on
@@ -316,7 +400,15 @@ void TestModuleLifecycle::unloadLeavesNothingBehind()
         else
             QVERIFY(runtime->modules().unload(MODULE_PATH));
 
-        QVERIFY2(!lastMessage().contains("behind"), qPrintable(lastMessage()));
+        // Nothing left for the host to clean up after the module. (In round
+        // 2 the host's cancelled command adds its own lines.)
+        const QStringList unloading = messagesFrom(before);
+        if (round != 2)
+            QCOMPARE(unloading, QStringList{unloadedMessage()});
+        QVERIFY(unloading.contains(unloadedMessage()));
+        QVERIFY2(std::none_of(unloading.begin(), unloading.end(),
+                              [](const QString& m) { return m.contains("behind"); }),
+                 qPrintable(unloading.join('\n')));
         QVERIFY(!dock());
         QCOMPARE(runtime->editor().reactorCount(), editorReactors);
         QCOMPARE(runtime->ui().reactorCount(), uiReactors);
