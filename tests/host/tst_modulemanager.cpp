@@ -167,6 +167,16 @@ void TestModuleManager::moduleCommands_data()
         << QStringList{"LOAD", good, "UNLOAD", name} << 0 << 0 << "Module " + name + " unloaded.";
     QTest::newRow("UNLOAD takes the path")
         << QStringList{"LOAD", good, "UNLOAD", good} << 0 << 0 << "Module " + name + " unloaded.";
+    QTest::newRow("UNLOAD takes a path in quotes, spaces around it")
+        << QStringList{"LOAD", good, "UNLOAD", " \"" + good + "\" "} << 0 << 0
+        << "Module " + name + " unloaded.";
+    // However far from home the build is, ~ leads there.
+    const QString fromHome = "~/" + QDir::home().relativeFilePath(good);
+    QTest::newRow("LOAD takes a path from the home folder")
+        << QStringList{"LOAD", fromHome} << 1 << 0 << "Module " + name + " loaded.";
+    QTest::newRow("UNLOAD takes a path from the home folder")
+        << QStringList{"LOAD", good, "UNLOAD", fromHome} << 0 << 0
+        << "Module " + name + " unloaded.";
     QTest::newRow("UNLOAD of a module not loaded is refused")
         << QStringList{"LOAD", good, "UNLOAD", "Other_26.8_17.tx"} << 1 << 1
         << "Module Other_26.8_17.tx is not loaded.";
