@@ -8,11 +8,53 @@
 #include <OdRxModule.h>
 
 #include <QFileInfo>
+#include <QMetaType>
 
 #include <dlfcn.h>
 
 namespace
 {
+
+// Qt warns about every type id not in use; the scan below expects them.
+class QuietUnusedTypeIds
+{
+public:
+    QuietUnusedTypeIds() { s_previous = qInstallMessageHandler(&filter); }
+    ~QuietUnusedTypeIds() { qInstallMessageHandler(s_previous); }
+    QuietUnusedTypeIds(const QuietUnusedTypeIds&) = delete;
+    QuietUnusedTypeIds& operator=(const QuietUnusedTypeIds&) = delete;
+
+private:
+    static void filter(QtMsgType type, const QMessageLogContext& context, const QString& strText)
+    {
+        if (type == QtWarningMsg &&
+            strText.startsWith(QLatin1String("Trying to construct an instance of an invalid type")))
+            return;
+        if (s_previous)
+            s_previous(type, context, strText);
+    }
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
+// Qt keeps the first interface it was handed for a type (a QVariant of a
+// flags type made inside a module, say) and reads it on every later look-up
+// of that type's name: after the library is closed that is unmapped memory.
+// The types whose interface lies in the library are forgotten before, and
+// registered again by whoever uses them next.
+void forgetMetaTypesOf(const void* pImageBase)
+{
+    const QuietUnusedTypeIds quiet;
+    // Ids are handed out in order; 256 unused ones in a row end the table.
+    for (int id = QMetaType::User + 1, misses = 0; misses < 256; ++id)
+    {
+        const QMetaType type(id);
+        misses = type.isValid() ? 0 : misses + 1;
+        Dl_info info{};
+        if (type.isValid() && ::dladdr(type.iface(), &info) != 0 && info.dli_fbase == pImageBase)
+            QMetaType::unregisterMetaType(type);
+    }
+}
+
 QString lastDlError()
 {
     const char* pszError = ::dlerror();
@@ -211,6 +253,7 @@ void ModuleManager::unloadAt(std::size_t i)
                 .arg(reactors));
 
     callGuarded(QStringLiteral("deleteModule"), [&] { loaded.module->deleteModule(); });
+    forgetMetaTypesOf(base);
     ::dlclose(loaded.handle);
     m_input.message(tr("Module %1 unloaded.").arg(name));
 }

@@ -130,8 +130,9 @@ void TestModuleManager::leftoversAreRemovedAtUnload()
     QVERIFY(runtime.commandLine().messages().join('\n').contains("left 1 command(s)"));
     QCOMPARE(g_calls.mid(g_calls.indexOf("uninitApp")), QStringList({"uninitApp", "destroyed"}));
     // What it left would now point into a closed library: none of it is
-    // reachable any more.
+    // reachable any more, Qt's record of a type it used included.
     QVERIFY(!odedRegCmds()->lookupCmd(u"_PROBE"));
+    QVERIFY(!QMetaType::fromName("ProbeValue").isValid());
     g_calls.clear();
     runtime.newDrawing();
     runtime.processor().runLine("STARTPAGE");

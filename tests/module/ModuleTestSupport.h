@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <dlfcn.h>
+
 #include <memory>
 
 class ModuleHost
@@ -102,6 +104,29 @@ public:
         return runtime->commandLine().messages().mid(iFrom);
     }
     qsizetype messageCount() const { return runtime->commandLine().messages().size(); }
+
+    // Types Qt registered with their interface inside the loaded module's
+    // library: once it is closed, the next look-up of such a type by name
+    // reads unmapped memory.
+    static QStringList metaTypesInModule()
+    {
+        void* pHandle = ::dlopen(MODULE_PATH, RTLD_NOW | RTLD_NOLOAD);
+        if (!pHandle)
+            return {"(the module is not loaded)"};
+        Dl_info module{};
+        ::dladdr(::dlsym(pHandle, "odrxCreateModuleObject"), &module);
+        ::dlclose(pHandle);
+        QStringList names;
+        for (int id = QMetaType::User + 1, misses = 0; misses < 256; ++id)
+        {
+            const QMetaType type(id);
+            misses = type.isValid() ? 0 : misses + 1;
+            Dl_info at{};
+            if (type.isValid() && ::dladdr(type.iface(), &at) && at.dli_fbase == module.dli_fbase)
+                names << QString::fromLatin1(type.name());
+        }
+        return names;
+    }
 
     std::unique_ptr<HostRuntime> runtime;
 };

@@ -374,6 +374,11 @@ void TestModuleLifecycle::unloadLeavesNothingBehind()
         run({"0,0", "6,8"});
         QCOMPARE(line()->text(), QString("10"));
         runtime->ui().populate(pDrawing);
+        panelChild<QLineEdit>("lineEdit_unitConInput")->setText("2");
+        click("button_convert");
+        click("button_ms");
+        click("button_mr");
+        QCOMPARE(metaTypesInModule(), QStringList());
         if (round == 1)
             dock()->setFloating(true);
         const qsizetype before = messageCount();

@@ -45,7 +45,10 @@ void CalculatorUI::addHistoryRow(const QString& strExpr, const QString& strResul
     pTable->insertRow(iRow);
 
     QTableWidgetItem* pResult = makeHistoryItem(QStringLiteral("= ") + strResult);
-    pResult->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // As an int: a QFlags value would register its type with Qt from inside
+    // the module, and Qt would read that registration from the closed
+    // library after an unload.
+    pResult->setData(Qt::TextAlignmentRole, int(Qt::AlignRight | Qt::AlignVCenter));
     pResult->setData(Qt::UserRole, strPreviousResult);
     QTableWidgetItem* pDelete = makeHistoryItem(QString());
     pDelete->setFlags(Qt::ItemIsEnabled);

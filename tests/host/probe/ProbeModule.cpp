@@ -14,6 +14,13 @@
 #define PROBE_API_MINOR 8
 #endif
 
+// A value type Qt learns of from inside the module, as a QVariant of it makes
+// Qt do: the host must make Qt forget it before the library closes.
+struct ProbeValue
+{
+    int value = 0;
+};
+
 namespace
 {
 void record(const std::string& text)
@@ -84,6 +91,7 @@ public:
     void initApp() override
     {
         record("initApp");
+        QMetaType::fromType<ProbeValue>().id();
         odedEditor()->addReactor(&m_reactor);
         GetTwSystemServices()->GetUIManager()->AddUIReactor(&m_reactor);
         GetTwSystemServices()->GetDocumentManager()->AddReactor(&m_reactor);
