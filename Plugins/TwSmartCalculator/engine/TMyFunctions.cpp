@@ -1,11 +1,13 @@
 #include "TMyFunctions.h"
 
+#include "TMyFloatingPoint.h"
 #include "TMyNumberText.h"
 
 #include <algorithm>
 #include <array>
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
 
 namespace MyTools
@@ -19,18 +21,19 @@ constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kE = 2.718281828459045;
 constexpr double kDegreesPerGrad = 0.9;
 
-// Clears the status flags, runs op, reads the flags and clears them again.
-// Traps are masked and the caller's environment restored by the fold around
-// us (TMyTinyExpr::Fold). The volatile operands and result keep the compiler
-// from moving the library call out from between clearing and reading.
+// Clears the status flags, runs op and reads the flags. Traps are masked and
+// the caller's environment restored by the guest around us
+// (FloatingPointGuest, one per request), so the flags left raised here are
+// seen by no one: every guarded call clears them first. The volatile operands
+// and result keep the compiler from moving the library call out from between
+// clearing and reading.
 template <typename Op> double Guarded(double x, double y, Op op)
 {
     volatile double vx = x;
     volatile double vy = y;
-    std::feclearexcept(FE_ALL_EXCEPT);
+    ClearFloatingPointFlags();
     volatile double result = op(vx, vy);
-    const int raised = std::fetestexcept(FE_ALL_EXCEPT);
-    std::feclearexcept(FE_ALL_EXCEPT);
+    const int raised = RaisedFloatingPointFlags();
     // The order decides which error wins when several flags are raised.
     if (raised & FE_INVALID)
         throw static_cast<int>(errInvalid);
@@ -93,19 +96,28 @@ double Ans()
         throw static_cast<int>(errNoPreviousResult);
     // The text is our own %.10g output; read it as a stream would: the whole
     // text must be a number, and "inf"/"nan" are not numbers to a stream.
-    std::string narrow;
-    narrow.reserve(text.size());
-    for (char16_t c : text)
+    // Our texts have at most 17 characters.
+    std::array<char, 32> shortText;
+    std::string longText;
+    char* narrow = shortText.data();
+    if (text.size() >= shortText.size())
     {
+        longText.resize(text.size());
+        narrow = longText.data();
+    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        const char16_t c = text[i];
         const bool numeric = (c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == u'+' ||
                              c == u'e' || c == u'E';
         if (!numeric)
             return 0.0;
-        narrow.push_back(static_cast<char>(c));
+        narrow[i] = static_cast<char>(c);
     }
+    narrow[text.size()] = '\0';
     double value = 0.0;
     bool range = false;
-    if (ReadNumber(narrow.c_str(), value, range) != narrow.size() || range)
+    if (NumberReader().Read(narrow, narrow + text.size(), value, range) != text.size() || range)
         return 0.0;
     return value;
 }
@@ -219,7 +231,7 @@ TMyFunction Make2(const char* name, double (*f)(double, double))
     return fn;
 }
 
-// Sorted by name in byte order: FindFunction searches it by halves.
+// Sorted by name in byte order.
 const std::array<TMyFunction, 22> kTable = {
     Make1("abs", Abs),     Make1("acos", Acos),   Make0("ans", Ans),     Make1("asin", Asin),
     Make1("atan", Atan),   Make1("cos", Cos),     Make1("dtor", DtoR),   Make0("e", E),
@@ -228,6 +240,37 @@ const std::array<TMyFunction, 22> kTable = {
     Make1("rnd", Rnd),     Make1("rtod", RtoD),   Make1("sin", Sin),     Make1("sqrt", Sqrt),
     Make1("tan", Tan),     Make1("trc", Trc),
 };
+
+// The table searched by a number made of the name's bytes: a name without NUL
+// bytes of up to eight bytes has a key of its own, and comparing two numbers
+// is cheaper than comparing two texts. Exactly the names of the table match.
+constexpr std::size_t kMaxKeyLength = 8;
+
+constexpr std::uint64_t NameKey(std::string_view name)
+{
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        key |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * i);
+    return key;
+}
+
+struct KeyedRow
+{
+    std::uint64_t key;
+    std::size_t row;
+};
+
+std::array<KeyedRow, kTable.size()> MakeIndex()
+{
+    std::array<KeyedRow, kTable.size()> index{};
+    for (std::size_t i = 0; i < kTable.size(); ++i)
+        index[i] = {NameKey(kTable[i].name), i};
+    std::sort(index.begin(), index.end(),
+              [](const KeyedRow& a, const KeyedRow& b) { return a.key < b.key; });
+    return index;
+}
+
+const std::array<KeyedRow, kTable.size()> kIndex = MakeIndex();
 
 } // namespace
 
@@ -253,11 +296,13 @@ std::u16string& PreviousResultText()
 
 const TMyFunction* FindFunction(std::string_view name)
 {
-    auto it = std::lower_bound(kTable.begin(), kTable.end(), name,
-                               [](const TMyFunction& row, std::string_view key)
-                               { return std::string_view(row.name) < key; });
-    if (it != kTable.end() && std::string_view(it->name) == name)
-        return &*it;
+    if (name.size() > kMaxKeyLength)
+        return nullptr;
+    const std::uint64_t key = NameKey(name);
+    auto it = std::lower_bound(kIndex.begin(), kIndex.end(), key,
+                               [](const KeyedRow& row, std::uint64_t k) { return row.key < k; });
+    if (it != kIndex.end() && it->key == key)
+        return &kTable[it->row];
     return nullptr;
 }
 
