@@ -4,9 +4,14 @@
 // catalogue. Pure standard C++; the panel and the command-line tool drive it.
 //
 // Data flow of one request (GetResult):
-//   typed text -> lower case -> bracket count -> implicit '*' (two passes)
-//   -> UTF-8 -> Compile (tokens, recursive descent, flat tree) -> Fold (one
-//   left-to-right pass) -> formatted result text + previous result text.
+//   typed text -> one pass: lower case, bracket count, implicit '*' (both
+//   passes), bytes -> tokens and recursive descent, each call evaluated as
+//   the parser completes it -> formatted result text + previous result text.
+// The steps also exist one by one, as the language describes them: the three
+// text passes, then Compile (a flat tree), Fold (one left-to-right pass over
+// it) and Evaluate. A request gives the same results as running them in turn;
+// it only spares the copies of the text, the tree, and saving the
+// floating-point environment more than once.
 // Failures are thrown as plain int error codes; ErrorMessage maps them to text.
 
 #include <cstdint>
@@ -101,8 +106,9 @@ public:
 
     // Evaluates strExpr and writes the result with iAccuracy decimals (trailing
     // zeros trimmed) to strResult. Throws an ErrorCode; then strResult and the
-    // previous result text are unchanged.
-    void GetResult(std::u16string strExpr, std::u16string& strResult, int iAccuracy);
+    // previous result text are unchanged. strExpr is read before anything is
+    // written.
+    void GetResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy);
     // The last successful value with up to 10 significant digits (what `ans` reads).
     std::u16string GetLastResult();
 };
