@@ -1,5 +1,6 @@
 #include "EngineReferences.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -33,8 +34,12 @@ bool WriteTexts(double value, int iAccuracy, std::u16string& strResult, std::u16
         if (fixedEnd != fixed.data() && fixedEnd[-1] == '.')
             --fixedEnd;
     }
-    strResult.assign(fixed.data(), fixedEnd);
-    previous.assign(general.data(), generalEnd);
+    // Into the strings' own storage: assigning a range of another character
+    // type would build a temporary string first.
+    strResult.resize(static_cast<std::size_t>(fixedEnd - fixed.data()));
+    std::copy(fixed.data(), fixedEnd, strResult.begin());
+    previous.resize(static_cast<std::size_t>(generalEnd - general.data()));
+    std::copy(general.data(), generalEnd, previous.begin());
     return true;
 }
 
