@@ -1,12 +1,15 @@
+#include "ui/HostIcons.h"
 #include "ui/Theme.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QPalette>
-#include <QStyle>
 #include <QTest>
 
 // The theme value picks the palette here and the icon set in modules; both
-// split at 2.
+// split at 2. A missing or unloadable icon shows only as a blank button, so
+// each one the calculator asks for must draw, in the right colours per theme.
 class TestTheme : public QObject
 {
     Q_OBJECT
@@ -14,7 +17,31 @@ class TestTheme : public QObject
 private slots:
     void paletteFollowsTheTheme_data();
     void paletteFollowsTheTheme();
+    void iconsDrawInBothThemes_data();
+    void iconsDrawInBothThemes();
+    void unknownIconsGiveNoPath();
 };
+
+namespace
+{
+// Average lightness (0..255) of what a 32 px rendering draws; -1 for nothing.
+double inkLightness(const QString& path)
+{
+    const QImage image = QIcon(path).pixmap(32, 32).toImage();
+    double sum = 0;
+    double weight = 0;
+    for (int y = 0; y < image.height(); ++y)
+    {
+        for (int x = 0; x < image.width(); ++x)
+        {
+            const QColor color = image.pixelColor(x, y);
+            sum += color.lightness() * color.alphaF();
+            weight += color.alphaF();
+        }
+    }
+    return weight < 4 ? -1 : sum / weight;
+}
+} // namespace
 
 void TestTheme::paletteFollowsTheTheme_data()
 {
@@ -34,7 +61,6 @@ void TestTheme::paletteFollowsTheTheme()
     applyTheme(app, colorTheme);
 
     QCOMPARE(isDarkTheme(colorTheme), dark);
-    QCOMPARE(QApplication::style()->name().toLower(), QStringLiteral("fusion"));
     const QPalette palette = QApplication::palette();
     for (auto [back, front] : {std::pair(QPalette::Window, QPalette::WindowText),
                                std::pair(QPalette::Base, QPalette::Text),
@@ -47,6 +73,47 @@ void TestTheme::paletteFollowsTheTheme()
     }
     QVERIFY(palette.color(QPalette::Disabled, QPalette::Text) !=
             palette.color(QPalette::Active, QPalette::Text));
+}
+
+void TestTheme::iconsDrawInBothThemes_data()
+{
+    QTest::addColumn<QString>("light");
+    QTest::addColumn<QString>("dark");
+    for (int id : {2, 24, 180})
+        QTest::addRow("host icon %d", id) << iconPathForId(id, false) << iconPathForId(id, true);
+    for (const char* name : {"Angle_Icon", "Area_Icon", "Circumference_Icon", "Distance_Icon",
+                             "copy", "convert-block", "Convert_Icon", "smart_calc", "quick_calc"})
+    {
+        const QString n = QString::fromLatin1(name);
+        QTest::addRow("%s", name) << iconPathForName(n, false) << iconPathForName(n, true);
+    }
+    // Paths the calculator names literally, or composes as root/theme/subfolder/name.
+    for (const char* path :
+         {"Convert_Icon.png", "command/copy.svg", "custom_block/block_editor/convert-block.svg"})
+    {
+        QTest::addRow("the literal path %s", path) << QStringLiteral(":/images/light/%1").arg(path)
+                                                   << QStringLiteral(":/images/dark/%1").arg(path);
+    }
+}
+
+void TestTheme::iconsDrawInBothThemes()
+{
+    QFETCH(QString, light);
+    QFETCH(QString, dark);
+    const double lightInk = inkLightness(light);
+    const double darkInk = inkLightness(dark);
+    QVERIFY2(lightInk >= 0, qPrintable(light + " draws nothing"));
+    QVERIFY2(darkInk >= 0, qPrintable(dark + " draws nothing"));
+    // The dark set sits on dark panels, so its ink must be the lighter one.
+    QVERIFY2(darkInk > lightInk + 20,
+             qPrintable(QStringLiteral("%1 vs %2").arg(darkInk).arg(lightInk)));
+}
+
+void TestTheme::unknownIconsGiveNoPath()
+{
+    // Names match exactly, as the module spells them.
+    for (bool dark : {false, true})
+        QVERIFY(iconPathForId(3, dark).isEmpty() && iconPathForName("angle_icon", dark).isEmpty());
 }
 
 QTEST_MAIN(TestTheme)
