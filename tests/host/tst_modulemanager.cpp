@@ -154,12 +154,7 @@ void TestModuleManager::moduleCommands_data()
         << QStringList{"LOAD", good} << 1 << 0 << "Module " + name + " loaded.";
     QTest::newRow("LOAD takes a path in quotes, spaces around it")
         << QStringList{"_LOAD", " \"" + good + "\" "} << 1 << 0 << "Module " + name + " loaded.";
-    QTest::newRow("LOAD of a missing file is refused")
-        << QStringList{"LOAD", "/nonexistent/x.tx"} << 0 << 1 << "the file does not exist.";
-    QTest::newRow("LOAD of a library that is not a module is refused")
-        << QStringList{"LOAD", RUNTIME_LIBRARY} << 0 << 1 << "it is not a module";
-    QTest::newRow("LOAD of a module of another version is refused")
-        << QStringList{"LOAD", PROBE_WRONG_VERSION} << 0 << 1 << "built for version 26.7";
+    // Why a load is refused is refused()'s subject; here, that LOAD counts it.
     QTest::newRow("LOAD of a module already loaded is refused")
         << QStringList{"LOAD", good, "LOAD", good} << 1 << 1 << "it is already loaded.";
     QTest::newRow("LOAD of nothing is refused")
@@ -172,12 +167,9 @@ void TestModuleManager::moduleCommands_data()
         << QStringList{"LOAD", good, "UNLOAD", " \"" + good + "\" "} << 0 << 0
         << "Module " + name + " unloaded.";
     // However far from home the build is, ~ leads there.
-    const QString fromHome = "~/" + QDir::home().relativeFilePath(good);
     QTest::newRow("LOAD takes a path from the home folder")
-        << QStringList{"LOAD", fromHome} << 1 << 0 << "Module " + name + " loaded.";
-    QTest::newRow("UNLOAD takes a path from the home folder")
-        << QStringList{"LOAD", good, "UNLOAD", fromHome} << 0 << 0
-        << "Module " + name + " unloaded.";
+        << QStringList{"LOAD", "~/" + QDir::home().relativeFilePath(good)} << 1 << 0
+        << "Module " + name + " loaded.";
     QTest::newRow("UNLOAD of a module not loaded is refused")
         << QStringList{"LOAD", good, "UNLOAD", "Other_26.8_17.tx"} << 1 << 1
         << "Module Other_26.8_17.tx is not loaded.";
