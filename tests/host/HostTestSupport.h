@@ -77,7 +77,7 @@ public:
     {
         // What a reactor sees at this moment matters: the module decides on it.
         add("Destroyed", pDoc);
-        events.last() += QStringLiteral("(%1 open)")
+        events.last() += QStringLiteral("(open:%1)")
                              .arg(GetTwSystemServices()->GetDocumentManager()->DocumentCount());
     }
     void DocumentToBeActivated(CTwDocument* pDoc) override { add("ToBeActivated", pDoc); }

@@ -21,56 +21,43 @@ void TestDocumentManager::notifications_data()
     QTest::addColumn<QString>("step");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<bool>("hasActive");
+    // Steps are separated by commas, notifications by spaces.
+    const auto Row = [](const char* name, const char* setup, const char* step, const char* expected,
+                        bool hasActive)
+    {
+        QTest::newRow(name) << QString(setup).split(',', Qt::SkipEmptyParts) << QString(step)
+                            << QString(expected).split(' ', Qt::SkipEmptyParts) << hasActive;
+    };
 
-    QTest::newRow("a new drawing leaves the start page")
-        << QStringList{} << "NEW"
-        << QStringList{"CreateStarted:Drawing1", "Created:Drawing1", "StartPageDeactivated",
-                       "ToBeActivated:Drawing1", "Activated:Drawing1"}
-        << true;
-    QTest::newRow("a second drawing replaces the first")
-        << QStringList{"NEW"} << "NEW"
-        << QStringList{"CreateStarted:Drawing2",   "Created:Drawing2",
-                       "ToBeDeactivated:Drawing1", "Deactivated:Drawing1",
-                       "ToBeActivated:Drawing2",   "Activated:Drawing2"}
-        << true;
-    QTest::newRow("switching drawings deactivates before it activates")
-        << QStringList{"NEW", "NEW"} << "activate Drawing1"
-        << QStringList{"ToBeDeactivated:Drawing2", "Deactivated:Drawing2", "ToBeActivated:Drawing1",
-                       "Activated:Drawing1"}
-        << true;
-    QTest::newRow("closing one of two brings the other forward")
-        << QStringList{"NEW", "NEW"} << "_CLOSE"
-        << QStringList{"ToBeDestroyed:Drawing2", "ToBeDeactivated:Drawing2",
-                       "Deactivated:Drawing2",   "Destroyed:Drawing2(1 open)",
-                       "ToBeActivated:Drawing1", "Activated:Drawing1"}
-        << true;
-    QTest::newRow("closing the last drawing activates the start page")
-        << QStringList{"NEW"} << "_CLOSE"
-        << QStringList{"ToBeDestroyed:Drawing1", "ToBeDeactivated:Drawing1", "Deactivated:Drawing1",
-                       "Destroyed:Drawing1(0 open)", "StartPageActivated"}
-        << false;
-    QTest::newRow("the start page comes forward while drawings stay open")
-        << QStringList{"NEW"} << "STARTPAGE"
-        << QStringList{"ToBeDeactivated:Drawing1", "Deactivated:Drawing1", "StartPageActivated"}
-        << false;
-    QTest::newRow("a closed start page is shown, then activated")
-        << QStringList{"NEW", "hide"} << "STARTPAGE"
-        << QStringList{"StartPageShown", "ToBeDeactivated:Drawing1", "Deactivated:Drawing1",
-                       "StartPageActivated"}
-        << false;
-    QTest::newRow("closing the current start page activates a drawing")
-        << QStringList{"NEW", "STARTPAGE"} << "hide"
-        << QStringList{"StartPageDeactivated", "ToBeActivated:Drawing1", "Activated:Drawing1",
-                       "StartPageHidden"}
-        << true;
-    QTest::newRow("activating the active drawing says nothing")
-        << QStringList{"NEW"} << "activate Drawing1" << QStringList{} << true;
-    QTest::newRow("the STARTPAGE command on the current start page says nothing")
-        << QStringList{} << "STARTPAGE" << QStringList{} << false;
-    QTest::newRow("the start page cannot close while nothing else is open")
-        << QStringList{} << "hide" << QStringList{"refused"} << false;
-    QTest::newRow("CLOSE without a drawing is refused")
-        << QStringList{} << "_CLOSE" << QStringList{"refused"} << false;
+    Row("a new drawing leaves the start page", "", "NEW",
+        "CreateStarted:Drawing1 Created:Drawing1 StartPageDeactivated ToBeActivated:Drawing1 "
+        "Activated:Drawing1",
+        true);
+    Row("a second drawing replaces the first", "NEW", "NEW",
+        "CreateStarted:Drawing2 Created:Drawing2 ToBeDeactivated:Drawing1 Deactivated:Drawing1 "
+        "ToBeActivated:Drawing2 Activated:Drawing2",
+        true);
+    Row("switching drawings deactivates before it activates", "NEW,NEW", "activate Drawing1",
+        "ToBeDeactivated:Drawing2 Deactivated:Drawing2 ToBeActivated:Drawing1 Activated:Drawing1",
+        true);
+    Row("closing one of two brings the other forward", "NEW,NEW", "_CLOSE",
+        "ToBeDestroyed:Drawing2 ToBeDeactivated:Drawing2 Deactivated:Drawing2 "
+        "Destroyed:Drawing2(open:1) ToBeActivated:Drawing1 Activated:Drawing1",
+        true);
+    Row("closing the last drawing activates the start page", "NEW", "_CLOSE",
+        "ToBeDestroyed:Drawing1 ToBeDeactivated:Drawing1 Deactivated:Drawing1 "
+        "Destroyed:Drawing1(open:0) StartPageActivated",
+        false);
+    Row("the start page comes forward while drawings stay open", "NEW", "STARTPAGE",
+        "ToBeDeactivated:Drawing1 Deactivated:Drawing1 StartPageActivated", false);
+    Row("a closed start page is shown, then activated", "NEW,hide", "STARTPAGE",
+        "StartPageShown ToBeDeactivated:Drawing1 Deactivated:Drawing1 StartPageActivated", false);
+    Row("closing the current start page activates a drawing", "NEW,STARTPAGE", "hide",
+        "StartPageDeactivated ToBeActivated:Drawing1 Activated:Drawing1 StartPageHidden", true);
+    Row("activating the active drawing says nothing", "NEW", "activate Drawing1", "", true);
+    Row("the STARTPAGE command on the current start page says nothing", "", "STARTPAGE", "", false);
+    Row("the start page cannot close while nothing else is open", "", "hide", "refused", false);
+    Row("CLOSE without a drawing is refused", "", "_CLOSE", "refused", false);
 }
 
 namespace

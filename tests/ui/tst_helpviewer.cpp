@@ -19,27 +19,24 @@ void TestHelpViewer::topicShowsItsPage_data()
 {
     QTest::addColumn<int>("topic");
     QTest::addColumn<QString>("source");
-    QTest::addColumn<QStringList>("contains");
-    QTest::newRow("3108 is the calculator's page")
-        << 3108 << "qrc:/help/smart_calculator.html"
-        << QStringList{"Expression language", "Unit conversion", "Measurement tools"};
-    QTest::newRow("an unknown topic says it is not available")
-        << 42 << "qrc:/help/index.html" << QStringList{"not available", "Smart Calculator"};
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("3108 is the calculator's page") << 3108 << "qrc:/help/smart_calculator.html"
+                                                   << "Unit conversion";
+    QTest::newRow("an unknown topic says it is not available") << 42 << "qrc:/help/index.html"
+                                                               << "not available";
 }
 
 void TestHelpViewer::topicShowsItsPage()
 {
     QFETCH(int, topic);
     QFETCH(QString, source);
-    QFETCH(QStringList, contains);
+    QFETCH(QString, mentions);
     HelpViewer::showTopic(nullptr, topic);
     QWidget* window = HelpViewer::window();
     QVERIFY(window && window->isVisible() && !window->isModal());
     auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
     QCOMPARE(browser->source().toString(), source);
-    for (const QString& expected : contains)
-        QVERIFY2(browser->toPlainText().contains(expected, Qt::CaseInsensitive),
-                 qPrintable(expected));
+    QVERIFY(browser->toPlainText().contains(mentions, Qt::CaseInsensitive));
 }
 
 void TestHelpViewer::oneWindowIsReusedUntilItsParentGoes()
