@@ -74,9 +74,6 @@ void TestDrawingHostScript::exitStatus_data()
         << QStringList{"--exit"} << 0
         << QStringList{"Enter new value for LUPREC (decimals of lengths, 0 to 8) <4>: 2",
                        "Distance = 5.00", "Specify next corner point or press Enter to close: "};
-    QTest::newRow("an unknown command fails the run")
-        << "NOSUCHTHING\nNEW" << QStringList{"--exit"} << 1
-        << QStringList{"Unknown command \"NOSUCHTHING\"."};
     QTest::newRow("a module that cannot load is reported and the script still runs")
         << "GETDISTANCE\n0,0\n2,0" << QStringList{"--exit", "--load", "/nonexistent/x.tx"} << 1
         << QStringList{"Distance = 2.0000"};
