@@ -27,10 +27,18 @@ private slots:
     void calculation_data();
     void calculation();
 
+    void keysThatCalculate_data();
+    void keysThatCalculate();
+
     void errorIndication();
     void emptyAndRepeatedReturn();
-    void keypadDecimalAndEscape();
+    void deadCircumflexAndEscape();
     void bigPasteStaysResponsive();
+
+    void keypadDecimalRule_data();
+    void keypadDecimalRule();
+    void nativeKeys_data();
+    void nativeKeys();
 
     void memory_data();
     void memory();
@@ -264,6 +272,35 @@ void TestCalculatorInput::calculation()
     QVERIFY(line()->hasFocus());
 }
 
+void TestCalculatorInput::keysThatCalculate_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("the keypad's Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("= calculates instead of typing itself")
+        << int(Qt::Key_Equal) << int(Qt::NoModifier);
+    QTest::newRow("= as Shift+0 on a German layout")
+        << int(Qt::Key_Equal) << int(Qt::ShiftModifier);
+}
+
+void TestCalculatorInput::keysThatCalculate()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    setLine("6*7");
+    QTest::keyClick(line(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(line()->text(), QString("42"));
+    QCOMPARE(history()->rowCount(), 1);
+    QVERIFY(errorLabel()->text().isEmpty());
+    // Again, with the result shown: nothing more happens.
+    QTest::keyClick(line(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(line()->text(), QString("42"));
+    QCOMPARE(history()->rowCount(), 1);
+}
+
 void TestCalculatorInput::errorIndication()
 {
     calculate("1/0");
@@ -302,24 +339,22 @@ void TestCalculatorInput::emptyAndRepeatedReturn()
     QCOMPARE(history()->item(1, 0)->text(), QString("2+2"));
 }
 
-void TestCalculatorInput::keypadDecimalAndEscape()
+void TestCalculatorInput::deadCircumflexAndEscape()
 {
     setLine("3");
-    nativeKey(line(), Qt::Key_Delete, QString(), 110); // whatever the layout prints there
-    QCOMPARE(line()->text(), QString("3."));
-
     QTest::keyClick(line(), Qt::Key_Escape);
     QVERIFY(line()->text().isEmpty());
 
-    // The dead circumflex as the native filter posts it continues a result.
+    // A dead circumflex without text (X11, no composition) is posted again
+    // as the key the Windows filter posts, and so continues a shown result
+    // as an operator does.
     calculate("2+3");
-    QKeyEvent circumflex(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier, "^");
-    QApplication::sendEvent(line(), &circumflex);
-    QCOMPARE(line()->text(), QString("5^"));
-    // Without text (X11, no composition) it is re-posted with its text.
     QKeyEvent bare(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier);
     QApplication::sendEvent(line(), &bare);
-    QTRY_COMPARE(line()->text(), QString("5^^"));
+    QTRY_COMPARE(line()->text(), QString("5^"));
+    QKeyEvent posted(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier, "^");
+    QApplication::sendEvent(line(), &posted);
+    QCOMPARE(line()->text(), QString("5^^"));
 }
 
 void TestCalculatorInput::bigPasteStaysResponsive()
@@ -416,6 +451,132 @@ void TestCalculatorInput::windowsDeadKeyRule()
     QFETCH(bool, focused);
     QFETCH(int, action);
     QCOMPARE(int(KeyRules::windowsDeadKeyAction(message, character, lParam, focused)), action);
+}
+
+// A key press as a window system delivers it, with its native codes.
+static QKeyEvent nativeKeyEvent(int key, int modifiers, quint32 scanCode, quint32 virtualKey,
+                                const QString& text)
+{
+    return QKeyEvent(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), scanCode, virtualKey,
+                     0, text);
+}
+
+void TestCalculatorInput::keypadDecimalRule_data()
+{
+    using WS = KeyRules::WindowSystem;
+    QTest::addColumn<int>("windowSystem");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<uint>("scanCode");
+    QTest::addColumn<uint>("virtualKey"); // keysym on X11 and Wayland
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("decimal");
+
+    const int x11 = int(WS::X11);
+    const int win = int(WS::Windows);
+    const int other = int(WS::Other); // Wayland, the offscreen platform
+    const int kp = int(Qt::KeypadModifier);
+    const int none = int(Qt::NoModifier);
+    const int shift = int(Qt::ShiftModifier);
+    const int key_n = int(Qt::Key_N);
+
+    QTest::newRow("X11: KP_Decimal")
+        << x11 << int(Qt::Key_Period) << kp << 91u << 0xffaeu << "." << true;
+    QTest::newRow("X11: KP_Separator, where the layout prints a comma")
+        << x11 << int(Qt::Key_Comma) << kp << 91u << 0xffacu << "," << true;
+    QTest::newRow("X11: the keysym tells even without the keypad flag")
+        << x11 << int(Qt::Key_Comma) << none << 91u << 0xffacu << "," << true;
+    QTest::newRow("X11: KP_Delete, Num Lock off, stays a delete key")
+        << x11 << int(Qt::Key_Delete) << kp << 91u << 0xff9fu << "" << false;
+    QTest::newRow("X11: Shift turns the key into KP_Delete")
+        << x11 << int(Qt::Key_Delete) << (kp | shift) << 91u << 0xff9fu << "" << false;
+    QTest::newRow("X11: n is keysym 0x6E, 110")
+        << x11 << key_n << none << 57u << 0x6eu << "n" << false;
+    QTest::newRow("X11: N") << x11 << key_n << shift << 57u << 0x4eu << "N" << false;
+
+    QTest::newRow("Wayland: the keypad's comma by its flag")
+        << other << int(Qt::Key_Comma) << kp << 83u << 0xffacu << "," << true;
+    QTest::newRow("Wayland: n, keysym 0x6E, types itself")
+        << other << key_n << none << 49u << 0x6eu << "n" << false;
+    QTest::newRow("Wayland: a letter with the keypad flag is still a letter")
+        << other << key_n << kp << 49u << 0x6eu << "n" << false;
+    QTest::newRow("Wayland: Shift+keypad 1 is End")
+        << other << int(Qt::Key_End) << (kp | shift) << 79u << 0xff9cu << "" << false;
+    QTest::newRow("Wayland: the main keyboard's period")
+        << other << int(Qt::Key_Period) << none << 52u << 0x2eu << "." << false;
+
+    QTest::newRow("Windows: virtual key 110, whatever it prints")
+        << win << int(Qt::Key_Comma) << none << 0x53u << 110u << "," << true;
+    QTest::newRow("Windows: Delete, Num Lock off, is virtual key 46")
+        << win << int(Qt::Key_Delete) << kp << 0x53u << 46u << "" << false;
+    QTest::newRow("Windows: N is virtual key 78")
+        << win << key_n << shift << 0x31u << 78u << "N" << false;
+    QTest::newRow("Windows: a letter carrying 110 still types itself")
+        << win << key_n << none << 0x31u << 110u << "n" << false;
+}
+
+void TestCalculatorInput::keypadDecimalRule()
+{
+    QFETCH(int, windowSystem);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(uint, scanCode);
+    QFETCH(uint, virtualKey);
+    QFETCH(QString, text);
+    const QKeyEvent event = nativeKeyEvent(key, modifiers, scanCode, virtualKey, text);
+    QTEST(KeyRules::isKeypadDecimal(event, KeyRules::WindowSystem(windowSystem)), "decimal");
+}
+
+void TestCalculatorInput::nativeKeys_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<uint>("virtualKey");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+
+    const int kp = int(Qt::KeypadModifier);
+    QTest::newRow("n with native code 0x6E types n, so sin can be typed")
+        << "lineEdit_calc"
+        << "si" << int(Qt::Key_N) << int(Qt::NoModifier) << 0x6eu << "n"
+        << "sin";
+    QTest::newRow("N types N") << "lineEdit_calc"
+                               << "L" << int(Qt::Key_N) << int(Qt::ShiftModifier) << 0x4eu << "N"
+                               << "LN";
+    QTest::newRow("the keypad's comma on a comma layout types a point")
+        << "lineEdit_calc"
+        << "1" << int(Qt::Key_Comma) << kp << 0xffacu << ","
+        << "1.";
+    QTest::newRow("n in the value to convert is no point")
+        << "lineEdit_unitConInput"
+        << "2" << int(Qt::Key_N) << int(Qt::NoModifier) << 0x6eu << "n"
+        << "2";
+    QTest::newRow("the keypad's comma in the value to convert types a point")
+        << "lineEdit_unitConInput"
+        << "2" << int(Qt::Key_Comma) << kp << 0xffacu << ","
+        << "2.";
+    QTest::newRow("only one point in the value to convert")
+        << "lineEdit_unitConInput"
+        << "2.5" << int(Qt::Key_Comma) << kp << 0xffacu << ","
+        << "2.5";
+}
+
+void TestCalculatorInput::nativeKeys()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(uint, virtualKey);
+    QFETCH(QString, text);
+    auto* pField = child<QLineEdit>(panel.get(), field.toLatin1().constData());
+    pField->setFocus();
+    pField->setText(before);
+    QKeyEvent event = nativeKeyEvent(key, modifiers, 0, virtualKey, text);
+    QApplication::sendEvent(pField, &event);
+    QTEST(pField->text(), "after");
 }
 
 QTEST_MAIN(TestCalculatorInput)

@@ -262,7 +262,9 @@ bool CalculatorUI::filterCalcKey(QKeyEvent* pKey)
         insertText(QStringLiteral("."), InsertKind::Operand);
         return true;
     }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+    // "=" is never part of an expression: typed, it calculates as its button does.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+        key == Qt::Key_Equal)
     {
         button_equals_pressed();
         return true;

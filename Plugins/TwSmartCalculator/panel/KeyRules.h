@@ -26,8 +26,24 @@ constexpr bool isX11KeypadDecimal(quint32 keysym)
     return keysym == kKeysymKpDecimal || keysym == kKeysymKpSeparator;
 }
 
-// The rule of the window system the application runs on. (An X11 keysym
-// may be 110 too: it is the letter n.)
+// What a native virtual key means depends on the window system: on X11 and
+// Wayland it is a keysym (110 is the letter n there), on Windows a virtual
+// key code. Elsewhere it means nothing the panel relies on.
+enum class WindowSystem
+{
+    X11,
+    Windows,
+    Other,
+};
+
+// The window system the application runs on, from Qt's platform name.
+WindowSystem currentWindowSystem();
+
+// The keypad's decimal key: on every window system Qt marks it with the
+// keypad flag and reports "." or ",", whatever the layout prints; the native
+// rules above also apply where they belong. A letter never counts, whatever
+// native code it carries.
+bool isKeypadDecimal(const QKeyEvent& key, WindowSystem windowSystem);
 bool isKeypadDecimal(const QKeyEvent& key);
 
 // What the Windows dead-key filter does with one native message.
