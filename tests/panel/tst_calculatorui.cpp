@@ -50,7 +50,7 @@ void TestCalculatorUI::freshPanel()
     QVERIFY(errorLabel()->text().isEmpty());
     QCOMPARE(combo("comboBox_unit")->currentText(), QString("Length"));
     QCOMPARE(combo("comboBox_convertFrom")->count(), 8);
-    QCOMPARE(combo("comboBox_convertTo")->currentText(), QString("Milimeters"));
+    QCOMPARE(combo("comboBox_convertTo")->currentText(), QString("Millimeters"));
     QCOMPARE(panel->windowTitle(), QString("Smart Calculator"));
 }
 

@@ -590,7 +590,7 @@
         <translation>Winkel</translation>
     </message>
     <message>
-        <source>Milimeters</source>
+        <source>Millimeters</source>
         <translation>Millimeter</translation>
     </message>
     <message>
@@ -658,11 +658,11 @@
         <translation>Acres</translation>
     </message>
     <message>
-        <source>Hectar</source>
+        <source>Hectare</source>
         <translation>Hektar</translation>
     </message>
     <message>
-        <source>Cubic Milimeters</source>
+        <source>Cubic Millimeters</source>
         <translation>Kubikmillimeter</translation>
     </message>
     <message>

@@ -10,8 +10,8 @@
 namespace
 {
 
-// The texts are kept as users have always seen them, misspellings included:
-// translations are keyed on them.
+// The texts are the keys of the translations: a change here needs the same
+// change in the catalogues.
 constexpr std::array kTypes{
     UnitTypeEntry{UnitType::Length, QT_TRANSLATE_NOOP("CalculatorUI", "Length")},
     UnitTypeEntry{UnitType::Area, QT_TRANSLATE_NOOP("CalculatorUI", "Area")},
@@ -22,7 +22,7 @@ constexpr std::array kTypes{
 // Metric small units, imperial units, then metre and kilometre, then the mile:
 // position and id differ.
 constexpr std::array kLengths{
-    UnitEntry{UnitId::Millimeter, QT_TRANSLATE_NOOP("CalculatorUI", "Milimeters")},
+    UnitEntry{UnitId::Millimeter, QT_TRANSLATE_NOOP("CalculatorUI", "Millimeters")},
     UnitEntry{UnitId::Centimeter, QT_TRANSLATE_NOOP("CalculatorUI", "Centimeters")},
     UnitEntry{UnitId::Inch, QT_TRANSLATE_NOOP("CalculatorUI", "Inches")},
     UnitEntry{UnitId::Foot, QT_TRANSLATE_NOOP("CalculatorUI", "Feet")},
@@ -42,11 +42,11 @@ constexpr std::array kAreas{
     UnitEntry{UnitId::Kilometer, QT_TRANSLATE_NOOP("CalculatorUI", "Square Kilometers")},
     UnitEntry{UnitId::Mile, QT_TRANSLATE_NOOP("CalculatorUI", "Square Miles")},
     UnitEntry{UnitId::Acre, QT_TRANSLATE_NOOP("CalculatorUI", "Acres")},
-    UnitEntry{UnitId::Hectare, QT_TRANSLATE_NOOP("CalculatorUI", "Hectar")},
+    UnitEntry{UnitId::Hectare, QT_TRANSLATE_NOOP("CalculatorUI", "Hectare")},
 };
 
 constexpr std::array kVolumes{
-    UnitEntry{UnitId::Millimeter, QT_TRANSLATE_NOOP("CalculatorUI", "Cubic Milimeters")},
+    UnitEntry{UnitId::Millimeter, QT_TRANSLATE_NOOP("CalculatorUI", "Cubic Millimeters")},
     UnitEntry{UnitId::Centimeter, QT_TRANSLATE_NOOP("CalculatorUI", "Cubic Centimeters")},
     UnitEntry{UnitId::Inch, QT_TRANSLATE_NOOP("CalculatorUI", "Cubic Inches")},
     UnitEntry{UnitId::Foot, QT_TRANSLATE_NOOP("CalculatorUI", "Cubic Feet")},
