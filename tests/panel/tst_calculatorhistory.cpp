@@ -7,9 +7,12 @@
 #include <ui/CommandLineWidget.h>
 
 #include <QClipboard>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 
 class TestCalculatorHistory : public QObject, public PanelFixture
 {
@@ -30,6 +33,7 @@ private slots:
     void cleanup() { closePanel(); }
 
     void rowsAndReuse();
+    void columnsStayReadable();
 
     void menuEntries_data();
     void menuEntries();
@@ -54,6 +58,17 @@ private:
         // A double click follows a click on the same cell.
         QTest::mouseClick(history()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
         QTest::mouseDClick(history()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
+    }
+    // The tool tip a pause over the cell shows; empty for none.
+    QString toolTipAt(int row, int column)
+    {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return QStringLiteral("(an earlier tool tip stayed up)");
+        const QPoint at = cellCentre(row, column);
+        QHelpEvent event(QEvent::ToolTip, at, history()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(history()->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
     // Right-clicks at pos (viewport coordinates); returns the entries of the
     // menu and chooses the one named choose, if any.
@@ -107,6 +122,30 @@ void TestCalculatorHistory::rowsAndReuse()
     QTest::keyClick(line(), Qt::Key_Return);
     QCOMPARE(line()->text(), QString("5"));
     QCOMPARE(history()->rowCount(), 4);
+}
+
+void TestCalculatorHistory::columnsStayReadable()
+{
+    panel->resize(400, 700);
+    const QString longExpression = "1" + QString("+1").repeated(100);
+    calculate("exp(10)");
+    calculate("10^300"); // a result of 301 digits
+    calculate(longExpression);
+
+    // One long result takes half the width at most; the expressions keep the
+    // rest but the delete button's narrow column.
+    const QHeaderView* pColumns = history()->horizontalHeader();
+    const int width = history()->viewport()->width();
+    // (The grid line adds a pixel.)
+    QTRY_VERIFY(pColumns->sectionSize(1) <= width / 2 + 1);
+    QVERIFY(pColumns->sectionSize(0) >= width / 3);
+    QVERIFY(pColumns->sectionSize(2) >= 16 && pColumns->sectionSize(2) <= 24);
+
+    // Whatever is cut off shows whole as its tool tip; what fits shows none.
+    QCOMPARE(toolTipAt(1, 1).remove('\n'), history()->item(1, 1)->text());
+    QCOMPARE(toolTipAt(2, 0).remove('\n'), longExpression);
+    QCOMPARE(toolTipAt(0, 0), QString());
+    QCOMPARE(toolTipAt(0, 1), QString());
 }
 
 void TestCalculatorHistory::menuEntries_data()

@@ -27,6 +27,9 @@ constexpr int kMaxExpressionLength = 16 * 1024 * 1024;
 // Rows a fitted history column is measured over, the newest first: every
 // added row refits, and Qt's default of 1000 made that ~5 ms per calculation.
 constexpr int kFittedHistoryRows = 100;
+constexpr int kDeleteColumn = 2;
+// The 16-pixel icon of the row's delete button with a little room around it.
+constexpr int kDeleteColumnWidth = 24;
 
 } // namespace
 
@@ -40,9 +43,19 @@ CalculatorUI::CalculatorUI(QWidget* parent)
 
     QTableWidget* pHistory = form->twHistory;
     pHistory->setColumnCount(3);
-    pHistory->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    pHistory->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    pHistory->horizontalHeader()->setResizeContentsPrecision(kFittedHistoryRows);
+    QHeaderView* pColumns = pHistory->horizontalHeader();
+    pColumns->setSectionResizeMode(QHeaderView::ResizeToContents);
+    pColumns->setSectionResizeMode(0, QHeaderView::Stretch);
+    pColumns->setResizeContentsPrecision(kFittedHistoryRows);
+    // The expression takes what the result (at most half, see the delegate)
+    // and the delete button leave; the button's column is just its width.
+    pColumns->setMinimumSectionSize(kDeleteColumnWidth);
+    pColumns->setSectionResizeMode(kDeleteColumn, QHeaderView::Fixed);
+    pColumns->resizeSection(kDeleteColumn, kDeleteColumnWidth);
+    // One line per cell, cut at its end: wrapped at the space of "= ", a long
+    // result would show as "= …".
+    pHistory->setWordWrap(false);
+    pHistory->setTextElideMode(Qt::ElideRight);
     pHistory->setItemDelegate(new HistoryItemDelegate(pHistory));
     pHistory->setContextMenuPolicy(Qt::CustomContextMenu);
 

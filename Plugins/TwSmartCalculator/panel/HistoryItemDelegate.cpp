@@ -1,5 +1,9 @@
 #include "HistoryItemDelegate.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QStyle>
+#include <QToolTip>
 #include <QWidget>
 
 #include <algorithm>
@@ -9,8 +13,35 @@ namespace
 
 // Texts are cut at one character per pixel of the cell, never below this.
 constexpr qsizetype kMinShownCharacters = 256;
+constexpr int kResultColumn = 1;
+// A tool tip shows a pasted monster only in part, in lines a screen can hold.
+constexpr qsizetype kToolTipCharacters = 2000;
+constexpr qsizetype kToolTipLineCharacters = 80;
+
+QString ToolTipText(const QString& text)
+{
+    const QString shown = text.left(kToolTipCharacters);
+    QStringList lines;
+    for (qsizetype start = 0; start < shown.size(); start += kToolTipLineCharacters)
+        lines << shown.mid(start, kToolTipLineCharacters);
+    QString tip = lines.join(QLatin1Char('\n'));
+    if (text.size() > shown.size())
+        tip += QChar(0x2026); // "…"
+    return tip;
+}
 
 } // namespace
+
+QSize HistoryItemDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    // One long result must not squeeze every expression to a few characters.
+    const auto* pView = qobject_cast<const QAbstractItemView*>(parent());
+    if (index.column() == kResultColumn && pView)
+        size.setWidth(std::min(size.width(), pView->viewport()->width() / 2));
+    return size;
+}
 
 void HistoryItemDelegate::initStyleOption(QStyleOptionViewItem* pOption,
                                           const QModelIndex& index) const
@@ -29,8 +60,7 @@ void HistoryItemDelegate::initStyleOption(QStyleOptionViewItem* pOption,
     text.truncate(shown);
 }
 
-void HistoryItemDelegate::updateEditorGeometry(QWidget* pEditor,
-                                               const QStyleOptionViewItem& option,
+void HistoryItemDelegate::updateEditorGeometry(QWidget* pEditor, const QStyleOptionViewItem& option,
                                                const QModelIndex&) const
 {
     // The button fills its cell, as the base class places it, without asking
@@ -38,4 +68,26 @@ void HistoryItemDelegate::updateEditorGeometry(QWidget* pEditor,
     // row and each scroll.
     if (pEditor)
         pEditor->setGeometry(option.rect);
+}
+
+bool HistoryItemDelegate::helpEvent(QHelpEvent* pEvent, QAbstractItemView* pView,
+                                    const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (!pEvent || !pView || pEvent->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(pEvent, pView, option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    // The style elides within the text rectangle less a margin on each side.
+    QStyle* pStyle = pView->style();
+    const int margin = pStyle->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, pView) + 1;
+    const int room =
+        pStyle->subElementRect(QStyle::SE_ItemViewItemText, &cell, pView).width() - 2 * margin;
+    const bool bCut =
+        cell.text.size() < text.size() || cell.fontMetrics.horizontalAdvance(cell.text) > room;
+    if (bCut)
+        QToolTip::showText(pEvent->globalPos(), ToolTipText(text), pView->viewport(), option.rect);
+    else
+        QToolTip::hideText();
+    return true;
 }

@@ -2,6 +2,8 @@
 // Draws the history's cells and places the rows' delete buttons. The view
 // calls it for every visible cell on each repaint and for every row's button
 // on each layout, so it must stay cheap for long texts and long histories.
+// It also keeps the result column from taking more than half the table, and
+// shows the whole text of a cell that is cut off as its tool tip.
 
 #include <QStyledItemDelegate>
 
@@ -12,8 +14,11 @@ class HistoryItemDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* pEditor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* pEvent, QAbstractItemView* pView, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* pOption, const QModelIndex& index) const override;
