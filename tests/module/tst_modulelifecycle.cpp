@@ -114,6 +114,8 @@ void TestModuleLifecycle::panelCommands_data()
         << true << QStringList{"SMARTCALCULATOR", "HIDESMARTCALCULATOR"} << false << "1110";
     QTest::newRow("UNITCONVERSION keeps it shown and opens the unit group")
         << true << QStringList{"SMARTCALCULATOR", "UNITCONVERSION"} << true << "1001";
+    QTest::newRow("UNITCONVERSION shows the hidden panel with the unit group")
+        << true << QStringList{"UNITCONVERSION"} << true << "1001";
     QTest::newRow("SMARTCALCULATOR after UNITCONVERSION restores the layout, then toggles")
         << true << QStringList{"UNITCONVERSION", "_SMARTCALCULATOR"} << false << "1110";
     QTest::newRow("loaded after start-up, HIDESMARTCALCULATOR lays out the hidden panel")
@@ -132,12 +134,27 @@ void TestModuleLifecycle::panelCommands()
     start(moduleFirst ? ModuleFirst : UiFirst);
     // Loaded before or after the host's UI, the panel is there, hidden.
     QVERIFY(dock() && !dock()->isVisible());
+    // Low enough that the unit group starts below the panel's fold.
+    runtime->mainWindow()->resize(1200, 560);
 
     run(commands);
     QVERIFY(dock());
     QTRY_COMPARE(dock()->isVisible(), visible);
     QTEST(openGroups(), "groups");
     QCOMPARE(runtime->mainWindow()->toggleButton()->isChecked(), visible);
+    if (openGroups() == "1001")
+    {
+        // Opened for unit conversion: the whole group, with its Convert
+        // button and result, in view once the host waits for input again.
+        QEventLoop idle;
+        QTimer::singleShot(100, &idle, &QEventLoop::quit);
+        idle.exec();
+        auto* pArea = panelChild<QWidget>("scrollArea");
+        auto* pGroup = panelChild<QWidget>("gb_UnitConv");
+        auto* pViewport = pArea->findChild<QWidget*>("qt_scrollarea_viewport");
+        QVERIFY(pViewport->rect().contains(
+            QRect(pGroup->mapTo(pViewport, QPoint(0, 0)), pGroup->size())));
+    }
 }
 
 void TestModuleLifecycle::notificationsBeforeThePanel()

@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMetaMethod>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -31,6 +34,7 @@ private slots:
 
     void unitListsFollowTheType();
     void conversionKeys();
+    void unitPaneComesIntoView();
     void germanCatalogue();
 
 private:
@@ -271,6 +275,49 @@ void TestCalculatorUI::conversionKeys()
     QCOMPARE(output()->text(), QString("250"));
     QTest::keyClick(valueField(), Qt::Key_Return);
     QCOMPARE(output()->text(), QString("0"));
+}
+
+void TestCalculatorUI::unitPaneComesIntoView()
+{
+    // Smaller than the panel's content: the unit group starts below the fold.
+    panel->resize(460, 520);
+    panel->buildGroupsAndIcons();
+    auto* pArea = child<QScrollArea>(panel.get(), "scrollArea");
+    auto* pGroup = child<QWidget>(panel.get(), "gb_UnitConv");
+    auto inView = [&]
+    {
+        const QRect group(pGroup->mapTo(pArea->viewport(), QPoint(0, 0)), pGroup->size());
+        return pArea->viewport()->rect().contains(group);
+    };
+    auto waitUntilIdle = []
+    {
+        // A loop that waits for events, as the host's does, not a busy one.
+        QEventLoop idle;
+        QTimer::singleShot(100, &idle, &QEventLoop::quit);
+        idle.exec();
+    };
+    panel->collapseUnitConversion(true);
+    waitUntilIdle();
+    QVERIFY(!inView());
+
+    // As UNITCONVERSION lays the groups out, here while the panel is hidden
+    // and only shown afterwards.
+    panel->hide();
+    panel->collapseFunctions(false);
+    panel->collapseScientific(true);
+    panel->collapseMeasurementTools(true);
+    panel->collapseUnitConversion(false);
+    panel->show();
+    waitUntilIdle();
+    QVERIFY(inView());
+    QVERIFY(child<QWidget>(panel.get(), "button_convert")->isVisible());
+
+    // Only then: the user scrolls back up and opens another group, and the
+    // view stays where the user put it.
+    pArea->verticalScrollBar()->setValue(0);
+    panel->collapseScientific(false);
+    waitUntilIdle();
+    QCOMPARE(pArea->verticalScrollBar()->value(), 0);
 }
 
 void TestCalculatorUI::germanCatalogue()

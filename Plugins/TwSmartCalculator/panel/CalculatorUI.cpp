@@ -10,9 +10,14 @@
 #include <CTwUtils.h>
 #include <UnitCatalogue.h>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <memory>
 
 namespace
 {
@@ -269,6 +274,38 @@ void CalculatorUI::collapseMeasurementTools(bool bCollapse)
 void CalculatorUI::collapseUnitConversion(bool bCollapse)
 {
     setGroupCollapsed("gb_UnitConv", bCollapse);
+    if (bCollapse)
+        return;
+    // The group has just been expanded, and the panel is often about to be
+    // shown: its final place is known only once the layouts have run, which
+    // they have when the event loop next waits for input.
+    scrollToUnitPane();
+    if (auto* pDispatcher = QAbstractEventDispatcher::instance())
+    {
+        auto pOnce = std::make_shared<QMetaObject::Connection>();
+        *pOnce = connect(pDispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                         [this, pOnce]
+                         {
+                             disconnect(*pOnce);
+                             guarded([this] { scrollToUnitPane(); });
+                         });
+    }
+}
+
+void CalculatorUI::scrollToUnitPane()
+{
+    auto* pBox = form->scrollAreaWidgetContents->findChild<CTwCollapsibleGroupBox*>(
+        QStringLiteral("gb_UnitConv"));
+    if (!pBox || pBox->isCollapsed())
+        return;
+    const QPoint top = pBox->mapTo(form->scrollAreaWidgetContents, QPoint(0, 0));
+    const int viewHeight = form->scrollArea->viewport()->height();
+    QScrollBar* pBar = form->scrollArea->verticalScrollBar();
+    // The whole group where it fits; else its end, with the value and the
+    // Convert button.
+    int value = std::min(pBar->value(), top.y());
+    value = std::max(value, top.y() + pBox->height() - viewHeight);
+    pBar->setValue(value);
 }
 
 void CalculatorUI::showHelp()

@@ -62,6 +62,7 @@ public:
     void collapseFunctions(bool bCollapse);
     void collapseScientific(bool bCollapse);
     void collapseMeasurementTools(bool bCollapse);
+    // Expanding also scrolls the group, with its result, into view.
     void collapseUnitConversion(bool bCollapse);
     void showHelp();
 
@@ -168,6 +169,8 @@ private:
     void disconnectSignals();
     void setUpUnitPane();
     void setGroupCollapsed(const char* pszName, bool bCollapse);
+    // Scrolls the expanded unit conversion group into view.
+    void scrollToUnitPane();
     // A keypad or function button: insert, then the focus back to the line.
     void pressKey(const QString& text, InsertKind kind);
     // MS, M+ and M-: evaluate the line, hand the value to the register.
