@@ -3,7 +3,12 @@
 
 #include "PanelTestSupport.h"
 
+#include "../support/Contrast.h"
+
 #include <CTwCollapsibleGroupBox.h>
+#include <UIManager.h>
+#include <ui/HostIcons.h>
+#include <ui/Theme.h>
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -20,7 +25,12 @@ class TestCalculatorUI : public QObject, public PanelFixture
 
 private slots:
     void init() { openPanel(); }
-    void cleanup() { closePanel(); }
+    void cleanup()
+    {
+        closePanel();
+        runtime.ui().setColorTheme(1);
+        applyTheme(*qApp, 1);
+    }
 
     void freshPanel();
     void slotsInTheirOrder();
@@ -35,9 +45,25 @@ private slots:
     void unitListsFollowTheType();
     void conversionKeys();
     void unitPaneComesIntoView();
+
+    void errorStandsOut_data();
+    void errorStandsOut();
+    void iconsFollowTheTheme();
+
     void germanCatalogue();
 
 private:
+    // As the host switches its theme: the palette reaches the widgets
+    // through posted events.
+    void switchTheme(int colorTheme)
+    {
+        runtime.ui().setColorTheme(colorTheme);
+        applyTheme(*qApp, colorTheme);
+        QCoreApplication::sendPostedEvents();
+        if (panel)
+            QCOMPARE(panel->palette().color(QPalette::Window),
+                     qApp->palette().color(QPalette::Window));
+    }
     QComboBox* combo(const char* pszName) const { return child<QComboBox>(panel.get(), pszName); }
     QLineEdit* valueField() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConInput"); }
     QLineEdit* output() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConOutput"); }
@@ -318,6 +344,61 @@ void TestCalculatorUI::unitPaneComesIntoView()
     panel->collapseScientific(false);
     waitUntilIdle();
     QCOMPARE(pArea->verticalScrollBar()->value(), 0);
+}
+
+void TestCalculatorUI::errorStandsOut_data()
+{
+    QTest::addColumn<int>("colorTheme");
+    QTest::addColumn<bool>("switched"); // while the panel is up, else before it is made
+    QTest::newRow("light") << 1 << false;
+    QTest::newRow("dark") << 2 << false;
+    QTest::newRow("switched to dark") << 2 << true;
+    QTest::newRow("switched back to light") << 1 << true;
+}
+
+void TestCalculatorUI::errorStandsOut()
+{
+    QFETCH(int, colorTheme);
+    QFETCH(bool, switched);
+    closePanel();
+    switchTheme(switched ? 3 - colorTheme : colorTheme);
+    openPanel();
+    if (switched)
+        switchTheme(colorTheme);
+    calculate("1/0");
+    QLabel* pLabel = errorLabel();
+    QCOMPARE(pLabel->text(), QString("!"));
+    QVERIFY(pLabel->font().bold());
+
+    // The "!" as drawn: its most contrasting pixel against the panel.
+    const QColor background = panel->palette().color(QPalette::Window);
+    const QImage image = pLabel->grab().toImage();
+    QColor ink = background;
+    for (int y = 0; y < image.height(); ++y)
+    {
+        for (int x = 0; x < image.width(); ++x)
+        {
+            if (contrastRatio(image.pixelColor(x, y), background) > contrastRatio(ink, background))
+                ink = image.pixelColor(x, y);
+        }
+    }
+    QVERIFY2(contrastRatio(ink, background) >= 4.5, qPrintable(ink.name()));
+    // Red, where the rest of the panel's text is grey.
+    QVERIFY2(ink.red() > ink.green() + 64 && ink.red() > ink.blue() + 64, qPrintable(ink.name()));
+}
+
+void TestCalculatorUI::iconsFollowTheTheme()
+{
+    auto* pHelp = child<QAbstractButton>(panel.get(), "button_help");
+    auto drawn = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
+    panel->buildGroupsAndIcons();
+    QCOMPARE(drawn(pHelp->icon()), drawn(QIcon(iconPathForId(24, false))));
+
+    // The host switches its theme while the panel is up.
+    switchTheme(2);
+    QCOMPARE(drawn(pHelp->icon()), drawn(QIcon(iconPathForId(24, true))));
+    switchTheme(1);
+    QCOMPARE(drawn(pHelp->icon()), drawn(QIcon(iconPathForId(24, false))));
 }
 
 void TestCalculatorUI::germanCatalogue()

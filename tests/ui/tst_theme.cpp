@@ -1,10 +1,14 @@
+#include "../support/Contrast.h"
 #include "ui/HostIcons.h"
 #include "ui/Theme.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
+#include <QSvgRenderer>
 #include <QTest>
 
 // The theme value picks the palette here and the icon set in modules; both
@@ -20,6 +24,8 @@ private slots:
     void iconsDrawInBothThemes_data();
     void iconsDrawInBothThemes();
     void unknownIconsGiveNoPath();
+    void darkIconsStandOut_data();
+    void darkIconsStandOut();
 };
 
 namespace
@@ -114,6 +120,79 @@ void TestTheme::unknownIconsGiveNoPath()
     // Names match exactly, as the module spells them.
     for (bool dark : {false, true})
         QVERIFY(iconPathForId(3, dark).isEmpty() && iconPathForName("angle_icon", dark).isEmpty());
+}
+
+void TestTheme::darkIconsStandOut_data()
+{
+    QTest::addColumn<QString>("path");
+    QDirIterator files(QStringLiteral(":/images"), {"*.svg", "*.png"}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    int count = 0;
+    while (files.hasNext())
+    {
+        const QString path = files.next();
+        if (path.contains(QLatin1String("/dark/")))
+        {
+            QTest::newRow(qPrintable(path)) << path;
+            ++count;
+        }
+    }
+    QVERIFY(count >= 10);
+}
+
+// How well an icon stands out on its background: each pixel the icon draws
+// is laid over the background as the screen shows it, and the contrast of the
+// result with the background is averaged over the pixels, weighted by how
+// much of each the icon covers. A faint or hair-thin drawing scores low even
+// where a few of its pixels are bright; a solid, light one scores high.
+static double inkContrast(const QImage& icon, const QColor& background)
+{
+    const double backgroundLuminance = relativeLuminance(background);
+    double sum = 0;
+    double coverage = 0;
+    for (int y = 0; y < icon.height(); ++y)
+    {
+        for (int x = 0; x < icon.width(); ++x)
+        {
+            const QColor ink = icon.pixelColor(x, y);
+            const double a = ink.alphaF();
+            const QColor shown = QColor::fromRgbF(a * ink.redF() + (1 - a) * background.redF(),
+                                                  a * ink.greenF() + (1 - a) * background.greenF(),
+                                                  a * ink.blueF() + (1 - a) * background.blueF());
+            sum += a * contrastRatio(relativeLuminance(shown), backgroundLuminance);
+            coverage += a;
+        }
+    }
+    return coverage > 0 ? sum / coverage : 1;
+}
+
+void TestTheme::darkIconsStandOut()
+{
+    QFETCH(QString, path);
+    // At the size it is drawn for: SVGs at their own, the PNG as it comes.
+    QImage icon;
+    if (path.endsWith(QLatin1String(".svg")))
+    {
+        QSvgRenderer renderer(path);
+        QVERIFY(renderer.isValid());
+        icon = QImage(renderer.defaultSize(), QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        QPainter painter(&icon);
+        renderer.render(&painter);
+    }
+    else
+        QVERIFY(icon.load(path));
+
+    // On the dark theme's panel and on its buttons, the lighter of the two.
+    applyTheme(*qApp, 2);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+    {
+        const QColor background = qApp->palette().color(role);
+        const double contrast = inkContrast(icon, background);
+        QVERIFY2(
+            contrast >= 3.0,
+            qPrintable(QStringLiteral("%1 on %2").arg(contrast, 0, 'f', 2).arg(background.name())));
+    }
 }
 
 QTEST_MAIN(TestTheme)

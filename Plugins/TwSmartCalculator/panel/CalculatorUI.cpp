@@ -74,6 +74,8 @@ CalculatorUI::CalculatorUI(QWidget* parent)
     deadKeyFilter = std::make_unique<DeadKeyNativeEventFilter>(form->lineEdit_calc);
     QCoreApplication::instance()->installNativeEventFilter(deadKeyFilter.get());
 
+    showErrorInColour();
+
     // Qt's default of 32767 characters would cut a long paste silently.
     form->lineEdit_calc->setMaxLength(kMaxExpressionLength);
 
@@ -194,33 +196,62 @@ void CalculatorUI::disconnectSignals()
     connections.clear();
 }
 
+void CalculatorUI::setThemeIcons()
+{
+    CTwSystemServices* pServices = GetTwSystemServices();
+    const bool bDark = pServices && pServices->GetColorTheme() >= kFirstDarkTheme;
+    form->button_convert->setIcon(QIcon(bDark ? QStringLiteral(":/images/dark/Convert_Icon.png")
+                                              : QStringLiteral(":/images/light/Convert_Icon.png")));
+
+    const QString root = QStringLiteral(":/images");
+    form->button_getAngle->setIcon(CTwUtils::loadIcon(QStringLiteral("Angle_Icon"), {}, root, 1));
+    form->button_getArea->setIcon(CTwUtils::loadIcon(QStringLiteral("Area_Icon"), {}, root, 1));
+    form->button_getCircumference->setIcon(
+        CTwUtils::loadIcon(QStringLiteral("Circumference_Icon"), {}, root, 1));
+    form->button_getDistance->setIcon(
+        CTwUtils::loadIcon(QStringLiteral("Distance_Icon"), {}, root, 1));
+    form->button_copyClip->setIcon(
+        CTwUtils::loadIcon(QStringLiteral("copy"), QStringLiteral("command/"), root, 1));
+    form->button_copyCommand->setIcon(CTwUtils::loadIcon(
+        QStringLiteral("convert-block"), QStringLiteral("custom_block/block_editor/"), root, 1));
+    form->button_help->setIcon(CTwUtils::GetIcon(kIconHelp, 16, false));
+    form->button_ch->setIcon(CTwUtils::GetIcon(kIconClearHistory, 16, false));
+    themeIconsSet = true;
+}
+
+void CalculatorUI::showErrorInColour()
+{
+    // A red that reads on the panel's background, whichever theme it has.
+    const bool bDarkBackground = palette().color(QPalette::Window).lightnessF() < 0.5;
+    QPalette look = form->errorMessage->palette();
+    look.setColor(QPalette::WindowText,
+                  bDarkBackground ? QColor(0xff, 0x6b, 0x6b) : QColor(0xc0, 0x1c, 0x1c));
+    form->errorMessage->setPalette(look);
+}
+
+void CalculatorUI::changeEvent(QEvent* pEvent)
+{
+    // The host's theme reaches the panel as a new palette: icons chosen for
+    // the other theme would hardly show.
+    if (pEvent->type() == QEvent::PaletteChange && form)
+    {
+        guarded(
+            [this]
+            {
+                showErrorInColour();
+                if (themeIconsSet)
+                    setThemeIcons();
+            });
+    }
+    QWidget::changeEvent(pEvent);
+}
+
 void CalculatorUI::buildGroupsAndIcons()
 {
     guarded(
         [this]
         {
-            CTwSystemServices* pServices = GetTwSystemServices();
-            const bool bDark = pServices && pServices->GetColorTheme() >= kFirstDarkTheme;
-            form->button_convert->setIcon(
-                QIcon(bDark ? QStringLiteral(":/images/dark/Convert_Icon.png")
-                            : QStringLiteral(":/images/light/Convert_Icon.png")));
-
-            const QString root = QStringLiteral(":/images");
-            form->button_getAngle->setIcon(
-                CTwUtils::loadIcon(QStringLiteral("Angle_Icon"), {}, root, 1));
-            form->button_getArea->setIcon(
-                CTwUtils::loadIcon(QStringLiteral("Area_Icon"), {}, root, 1));
-            form->button_getCircumference->setIcon(
-                CTwUtils::loadIcon(QStringLiteral("Circumference_Icon"), {}, root, 1));
-            form->button_getDistance->setIcon(
-                CTwUtils::loadIcon(QStringLiteral("Distance_Icon"), {}, root, 1));
-            form->button_copyClip->setIcon(
-                CTwUtils::loadIcon(QStringLiteral("copy"), QStringLiteral("command/"), root, 1));
-            form->button_copyCommand->setIcon(
-                CTwUtils::loadIcon(QStringLiteral("convert-block"),
-                                   QStringLiteral("custom_block/block_editor/"), root, 1));
-            form->button_help->setIcon(CTwUtils::GetIcon(kIconHelp, 16, false));
-            form->button_ch->setIcon(CTwUtils::GetIcon(kIconClearHistory, 16, false));
+            setThemeIcons();
 
             // Built once: a second call only refreshes the icons.
             if (form->scrollAreaWidgetContents->findChild<CTwCollapsibleGroupBox*>())

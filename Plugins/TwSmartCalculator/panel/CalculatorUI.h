@@ -98,6 +98,9 @@ public:
 
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
+protected:
+    void changeEvent(QEvent* pEvent) override;
+
     // Declared in the order other code relies on for the slot indices.
 public slots:
     void button_0_pressed();
@@ -169,6 +172,9 @@ private:
     void disconnectSignals();
     void setUpUnitPane();
     void setGroupCollapsed(const char* pszName, bool bCollapse);
+    // The icons of the host's current theme.
+    void setThemeIcons();
+    void showErrorInColour();
     // Scrolls the expanded unit conversion group into view.
     void scrollToUnitPane();
     // A keypad or function button: insert, then the focus back to the line.
@@ -199,5 +205,8 @@ private:
     std::vector<char> operatorChars;
     bool insertingClosingBracket = false;
     bool resultShown = false;
+    // Set once buildGroupsAndIcons has run: from then on a theme change
+    // brings the other theme's icons.
+    bool themeIconsSet = false;
     std::vector<QMetaObject::Connection> connections;
 };
