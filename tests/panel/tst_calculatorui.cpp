@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -36,8 +37,8 @@ private slots:
     void slotsInTheirOrder();
     void groupsAndCollapsing();
 
-    void valueValidator_data();
-    void valueValidator();
+    void valueToConvert_data();
+    void valueToConvert();
 
     void conversion_data();
     void conversion();
@@ -192,35 +193,50 @@ void TestCalculatorUI::groupsAndCollapsing()
     QTRY_VERIFY(child<QWidget>(panel.get(), "w_Scientific")->isVisible());
 }
 
-void TestCalculatorUI::valueValidator_data()
+void TestCalculatorUI::valueToConvert_data()
 {
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("pasted"); // false: typed key by key
     QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("hint"); // something was refused
 
-    QTest::newRow("digits") << "12"
-                            << "12";
-    QTest::newRow("one decimal point") << "12.5"
-                                       << "12.5";
-    QTest::newRow("a leading point") << ".5"
-                                     << ".5";
-    QTest::newRow("a trailing point") << "5."
-                                      << "5.";
-    QTest::newRow("no sign") << "-1"
-                             << "1";
-    QTest::newRow("no exponent") << "1e3"
-                                 << "13";
-    QTest::newRow("no second point") << "1.2.3"
-                                     << "1.23";
-    QTest::newRow("no comma") << "1,5"
-                              << "15";
+    // The field holds "7" before: a paste replaces it, typing appends.
+    QTest::newRow("digits") << "12" << false << "712" << false;
+    QTest::newRow("one decimal point") << "2.5" << false << "72.5" << false;
+    QTest::newRow("a leading point") << ".5" << true << ".5" << false;
+    QTest::newRow("a typed decimal comma is the point") << "2,5" << false << "72.5" << false;
+    QTest::newRow("a pasted decimal comma is the point") << "2,5" << true << "2.5" << false;
+    QTest::newRow("typed: no sign") << "-1" << false << "71" << true;
+    QTest::newRow("typed: no exponent") << "1e3" << false << "713" << true;
+    QTest::newRow("typed: no second point") << "1.2.3" << false << "71.23" << true;
+    QTest::newRow("typed: no comma after a point") << "1.2,3" << false << "71.23" << true;
+    QTest::newRow("pasted letters change nothing") << "12abc" << true << "7" << true;
+    QTest::newRow("pasted commas change nothing") << "1,2,3" << true << "7" << true;
+    QTest::newRow("a pasted comma and point change nothing") << "1.234,5" << true << "7" << true;
+    QTest::newRow("a pasted sign changes nothing") << "-5" << true << "7" << true;
 }
 
-void TestCalculatorUI::valueValidator()
+void TestCalculatorUI::valueToConvert()
 {
-    QFETCH(QString, typed);
+    QFETCH(QString, input);
+    QFETCH(bool, pasted);
+    QFETCH(bool, hint);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
     valueField()->setFocus();
-    QTest::keyClicks(valueField(), typed);
+    valueField()->setText("7");
+    if (pasted)
+    {
+        QGuiApplication::clipboard()->setText(input);
+        valueField()->selectAll();
+        QTest::keyClick(valueField(), Qt::Key_V, Qt::ControlModifier);
+    }
+    else
+        QTest::keyClicks(valueField(), input);
     QTEST(valueField()->text(), "kept");
+    // A refusal is not silent: a tool tip at the field says what it takes.
+    QCOMPARE(QToolTip::isVisible() && QToolTip::text() == "Only digits and one decimal point",
+             hint);
 }
 
 void TestCalculatorUI::conversion_data()
@@ -247,6 +263,13 @@ void TestCalculatorUI::conversion_data()
                                         << "0";
     QTest::newRow("below the tenth decimal shows 0") << 0 << 0 << 7 << "0.00001"
                                                      << "0";
+    QTest::newRow("400 nines are beyond a double: said, not 0")
+        << 0 << 0 << 1 << QString(400, '9') << "The value is too large to convert.";
+    QTest::newRow("a result beyond a double is said, not inf")
+        << 2 << 6 << 0 << "1" + QString(300, '0') << "The value is too large to convert.";
+    QTest::newRow("a value below the smallest double is 0")
+        << 0 << 0 << 0 << "0." + QString(400, '0') + "1"
+        << "0";
 }
 
 void TestCalculatorUI::conversion()

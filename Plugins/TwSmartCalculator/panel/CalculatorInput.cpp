@@ -301,6 +301,8 @@ bool CalculatorUI::filterUnitInputKey(QKeyEvent* pKey)
             pInput->setText(text);
             pInput->setCursorPosition(pos + 1);
         }
+        else
+            showValueHint();
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)

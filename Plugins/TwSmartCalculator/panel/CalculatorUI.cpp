@@ -13,7 +13,6 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -78,10 +77,6 @@ CalculatorUI::CalculatorUI(QWidget* parent)
 
     // Qt's default of 32767 characters would cut a long paste silently.
     form->lineEdit_calc->setMaxLength(kMaxExpressionLength);
-
-    // Digits with at most one decimal point: no sign, comma or exponent.
-    form->lineEdit_unitConInput->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*(\\.)?[0-9]*")), this));
 }
 
 CalculatorUI::~CalculatorUI()

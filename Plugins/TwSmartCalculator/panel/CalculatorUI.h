@@ -171,6 +171,8 @@ private:
     void connectSignals();
     void disconnectSignals();
     void setUpUnitPane();
+    // Says what the value to convert takes, after a key or paste was refused.
+    void showValueHint();
     void setGroupCollapsed(const char* pszName, bool bCollapse);
     // The icons of the host's current theme.
     void setThemeIcons();

@@ -709,6 +709,14 @@
         <source>Circles</source>
         <translation>Vollwinkel</translation>
     </message>
+    <message>
+        <source>Only digits and one decimal point</source>
+        <translation>Nur Ziffern und ein Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>The value is too large to convert.</source>
+        <translation>Der Wert ist zu groß zum Umrechnen.</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>

@@ -33,3 +33,21 @@ std::string ExactValueText(double value)
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
+
+bool ReadValueText(std::string_view text, double& value)
+{
+    value = 0.0;
+    const char* pEnd = text.data() + text.size();
+    double number = 0.0;
+    const auto result = std::from_chars(text.data(), pEnd, number, std::chars_format::fixed);
+    if (result.ec == std::errc::result_out_of_range)
+    {
+        // Out of range either way: too large when a digit other than 0
+        // stands before the point, else below the smallest double.
+        const std::string_view whole = text.substr(0, text.find('.'));
+        return whole.find_first_not_of('0') == std::string_view::npos;
+    }
+    if (result.ec == std::errc() && result.ptr == pEnd)
+        value = number;
+    return true;
+}
