@@ -1,6 +1,8 @@
 #include "HelpViewer.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QTextBrowser>
@@ -12,12 +14,46 @@
 namespace
 {
 
-const QString kCalculatorPage = QStringLiteral("qrc:/help/smart_calculator.html");
+const QString kCalculatorPage = QStringLiteral("smart_calculator");
 // Says that the topic asked for is missing and lists the topics there are.
-const QString kIndexPage = QStringLiteral("qrc:/help/index.html");
+const QString kIndexPage = QStringLiteral("index");
 
 QPointer<QWidget> g_window;
 QPointer<QTextBrowser> g_browser;
+
+// The English page is "<name>.html", a translation "<name>_<language>.html".
+QString localizedPage(const QString& name, const QLocale& locale)
+{
+    for (const QString& uiLanguage : locale.uiLanguages())
+    {
+        const QString language = QLocale(uiLanguage).name().section(QLatin1Char('_'), 0, 0);
+        if (language == QLatin1String("en"))
+            break;
+        const QString path = QStringLiteral(":/help/%1_%2.html").arg(name, language);
+        if (QFile::exists(path))
+            return QStringLiteral("qrc") + path;
+    }
+    return QStringLiteral("qrc:/help/%1.html").arg(name);
+}
+
+void addCloseKeys(QWidget* window)
+{
+    // Escape as in a dialog, Ctrl+W as in a browser tab, and whatever the
+    // platform closes a document with; each key once, or Qt would find it
+    // ambiguous and act on none.
+    QList<QKeySequence> keys = {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close))
+    {
+        if (!keys.contains(key))
+            keys << key;
+    }
+    auto* close = new QAction(QCoreApplication::translate("HelpViewer", "Close"), window);
+    close->setObjectName(QStringLiteral("helpClose"));
+    close->setShortcuts(keys);
+    close->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(close, &QAction::triggered, window, &QWidget::close);
+    window->addAction(close);
+}
 
 void deleteWindow()
 {
@@ -62,6 +98,8 @@ QWidget* createWindow(QWidget* parent)
                     : QCoreApplication::translate("HelpViewer", "Help - %1").arg(title));
         });
 
+    addCloseKeys(window);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addWidget(forward);
@@ -83,9 +121,9 @@ QWidget* createWindow(QWidget* parent)
 
 } // namespace
 
-QString HelpViewer::pageForTopic(int topicId)
+QString HelpViewer::pageForTopic(int topicId, const QLocale& locale)
 {
-    return topicId == kSmartCalculatorTopic ? kCalculatorPage : kIndexPage;
+    return localizedPage(topicId == kSmartCalculatorTopic ? kCalculatorPage : kIndexPage, locale);
 }
 
 void HelpViewer::showTopic(QWidget* parent, int topicId)

@@ -2,12 +2,14 @@
 
 #include "UiExport.h"
 
+#include <QLocale>
 #include <QString>
 
 class QWidget;
 
 // The host's help: one non-modal window, reused for every request, showing a
-// page from the runtime's resources.
+// page from the runtime's resources in the user interface language where
+// there is one (German), else in English. Escape and Ctrl+W close it.
 class DRAWINGHOST_UI_EXPORT HelpViewer
 {
 public:
@@ -19,8 +21,10 @@ public:
     // page shows the index page, which says so.
     static void showTopic(QWidget* parent, int topicId);
 
-    // Resource URL of the page for topicId ("qrc:/help/...").
-    static QString pageForTopic(int topicId);
+    // Resource URL of the page for topicId ("qrc:/help/..."): the page in
+    // the first of locale's user interface languages that has one, English
+    // before any language listed after it.
+    static QString pageForTopic(int topicId, const QLocale& locale = QLocale());
 
     // The help window if one exists (for the host and for tests).
     static QWidget* window();
