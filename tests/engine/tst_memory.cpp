@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <cmath>
 #include <string>
 
 class TestMemory : public QObject
@@ -37,14 +38,21 @@ void TestMemory::set_data()
     QTest::newRow("leading space") << " 5" << false << 42.0;
     QTest::newRow("trailing space") << "5 " << false << 42.0;
     QTest::newRow("percent") << "35%" << false << 42.0;
-    QTest::newRow("exponent notation") << "1e+10" << false << 42.0;
-    QTest::newRow("small exponent notation") << "5e-05" << false << 42.0;
+    QTest::newRow("exponent notation, as results from 10^10 on read") << "1e+10" << true << 1e10;
+    QTest::newRow("small exponent notation, as results below 10^-4 read")
+        << "5e-05" << true << 5e-05;
+    QTest::newRow("negative, capital E, no exponent sign") << "-2.5E3" << true << -2500.0;
+    QTest::newRow("negative zero is kept as 0") << "-0" << true << 0.0;
+    QTest::newRow("an exponent needs digits") << "1e+" << false << 42.0;
+    QTest::newRow("an exponent needs a number before it") << ".e5" << false << 42.0;
+    QTest::newRow("an exponent beyond the double range") << "1e309" << false << 42.0;
     QTest::newRow("infinity") << "inf" << false << 42.0;
     QTest::newRow("not a number") << "-nan" << false << 42.0;
     QTest::newRow("expression") << "2+log(23,3)" << false << 42.0;
     QTest::newRow("hex") << "0x10" << false << 42.0;
     QTest::newRow("400 digits overflow") << "1" + QString(399, '0') << false << 42.0;
-    QTest::newRow("tiny value underflows") << "0." + QString(400, '0') + "1" << false << 42.0;
+    QTest::newRow("a value below the double range is 0")
+        << "0." + QString(400, '0') + "1" << true << 0.0;
     QTest::newRow("NUL inside") << QString("1") + QChar(0) + "2" << false << 42.0;
 }
 
@@ -58,6 +66,7 @@ void TestMemory::set()
     const QByteArray utf8 = text.toUtf8();
     QCOMPARE(memory.Set(std::string(utf8.constData(), utf8.size())), accepted);
     QCOMPARE(memory.Recall(), value);
+    QCOMPARE(std::signbit(memory.Recall()), std::signbit(value));
 }
 
 void TestMemory::addAndSubtract_data()
@@ -77,11 +86,14 @@ void TestMemory::addAndSubtract_data()
                               << 3.7e26;
     QTest::newRow("add trailing points") << "2." << true << "7." << true << 9.0;
     QTest::newRow("add refuses percent") << "12.003" << true << "35%" << false << 12.003;
+    QTest::newRow("a sum beyond the double range is refused")
+        << "1e308" << true << "1e308" << false << 1e308;
+    QTest::newRow("a difference beyond the double range is refused")
+        << "-1e308" << false << "1e308" << false << -1e308;
     QTest::newRow("subtract") << "0" << false << "12.125" << true << -12.125;
     QTest::newRow("subtract negative point") << "0" << false << "-.25" << true << 0.25;
     QTest::newRow("subtract negative") << "0.875" << false << "-0.125" << true << 1.0;
-    QTest::newRow("subtract refuses expression") << "90" << false << "2+log(23,3)" << false
-                                                 << 90.0;
+    QTest::newRow("subtract refuses expression") << "90" << false << "2+log(23,3)" << false << 90.0;
 }
 
 void TestMemory::addAndSubtract()

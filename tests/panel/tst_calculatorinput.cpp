@@ -7,6 +7,8 @@
 
 #include <QMenu>
 
+#include <limits>
+
 class TestCalculatorInput : public QObject, public PanelFixture
 {
     Q_OBJECT
@@ -372,40 +374,70 @@ void TestCalculatorInput::memory_data()
     QTest::addColumn<QStringList>("steps"); // "line=TEXT" sets the line
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("held"); // the register's value as MR's tool tip shows it
 
     QTest::newRow("MS on an empty line changes nothing")
         << QStringList{"line=", "button_ms", "line=", "button_mr"} << "0"
-        << "";
+        << ""
+        << "0";
     QTest::newRow("MS, M+ and M- evaluate the line")
         << QStringList{"line=2*3", "button_ms", "button_madd", "line=2", "button_msub"} << "10"
-        << "";
+        << ""
+        << "10";
     QTest::newRow("MR after an operator is inserted")
         << QStringList{"line=2.5", "button_ms", "line=5+", "button_mr"} << "5+2.5"
-        << "";
+        << ""
+        << "2.5";
     QTest::newRow("MR after an operand replaces the line")
         << QStringList{"line=2.5", "button_ms", "line=5", "button_mr"} << "2.5"
-        << "";
+        << ""
+        << "2.5";
     QTest::newRow("MC then MR gives 0")
         << QStringList{"line=7", "button_ms", "button_mc", "line=", "button_mr"} << "0"
-        << "";
+        << ""
+        << "0";
     QTest::newRow("MS stores ten significant digits")
         << QStringList{"line=1/3", "button_ms"} << "0.3333333333"
-        << "";
-    QTest::newRow("a value in exponent notation is refused")
-        << QStringList{"line=10^10", "button_ms"} << "10^10"
-        << "Cannot save this in the memory";
+        << ""
+        << "0.3333333333";
+    QTest::newRow("a result whose text has an exponent is kept")
+        << QStringList{"line=10^10", "button_ms"} << "10000000000"
+        << ""
+        << "10000000000";
+    QTest::newRow("a result below 10^-4 is kept, not its rounded 0")
+        << QStringList{"line=1/10^5", "button_ms"} << "0.00001"
+        << ""
+        << "0.00001";
+    QTest::newRow("the largest double is kept though its ten digits overflow")
+        << QStringList{"line=2^1023*(2-2^-52)", "button_ms"}
+        << QString::number(std::numeric_limits<double>::max(), 'f', 0) << ""
+        << "1.797693135e+308";
+    QTest::newRow("-0 is kept as 0")
+        << QStringList{"line=4", "button_ms", "line=-0", "button_ms"} << "0"
+        << ""
+        << "0";
+    QTest::newRow("inf is refused")
+        << QStringList{"line=4", "button_ms", "line=exp(1000)", "button_ms"} << "exp(1000)"
+        << "Cannot save this in the memory"
+        << "4";
+    QTest::newRow("nan is refused")
+        << QStringList{"line=4", "button_ms", "line=fmod(5,0)", "button_madd"} << "fmod(5,0)"
+        << "Cannot add this to the memory"
+        << "4";
+    QTest::newRow("a sum beyond the double range is refused")
+        << QStringList{"line=1.5*2^1023", "button_ms", "line=2^1023", "button_madd"} << "2^1023"
+        << "Cannot add this to the memory"
+        << "1.348269851e+308";
     QTest::newRow("an evaluation error leaves line and register")
         << QStringList{"line=4", "button_ms", "line=1/0", "button_madd"} << "1/0"
-        << "Cannot divide by 0.";
-    QTest::newRow("the register kept its value after the error")
-        << QStringList{"line=4", "button_ms", "line=1/0", "button_madd", "line=", "button_mr"}
-        << "4"
-        << "";
+        << "Cannot divide by 0."
+        << "4";
 }
 
 void TestCalculatorInput::memory()
 {
     QFETCH(QStringList, steps);
+    QFETCH(QString, held);
     for (const QString& step : steps)
     {
         if (step.startsWith(QLatin1String("line=")))
@@ -417,6 +449,9 @@ void TestCalculatorInput::memory()
     QTEST(errorLabel()->toolTip(), "error");
     QVERIFY(line()->hasFocus());
     QCOMPARE(history()->rowCount(), 0);
+    QCOMPARE(child<QAbstractButton>(panel.get(), "button_mr")->toolTip(), "Memory recall: " + held);
+    // "M" beside the line while the register holds anything but 0.
+    QCOMPARE(child<QLabel>(panel.get(), "label_memory")->isVisible(), held != "0");
 }
 
 void TestCalculatorInput::windowsDeadKeyRule_data()

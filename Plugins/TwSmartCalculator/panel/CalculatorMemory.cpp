@@ -1,9 +1,20 @@
 // The memory buttons over the panel's register: MS, M+ and M- evaluate the
 // input line and hand the value to the register; MR inserts it; MC clears it.
+// While the register holds anything but 0, "M" beside the input line says so,
+// and MR's tool tip shows the value.
 
 #include "CalculatorPrivate.h"
+#include "InsertedNumber.h"
 
 #include <TMyUtf8.h>
+
+namespace
+{
+
+// Longer fixed texts (1e300 has 301 digits) show in exponent form instead.
+constexpr qsizetype kMaxShownDigits = 24;
+
+} // namespace
 
 void CalculatorUI::changeMemory(bool (TMyMemory::*pOperation)(const std::string&),
                                 const char* pszRefusal)
@@ -15,9 +26,11 @@ void CalculatorUI::changeMemory(bool (TMyMemory::*pOperation)(const std::string&
             // The angle unit stays as the last calculation set it.
             if (!runCalculation(form->lineEdit_calc->text(), result))
                 return;
-            // The fuller previous result text, not the rounded one.
+            // The fuller previous result text, not the rounded one; the shown
+            // one only where that fuller text overflows (1.797693135e+308 for
+            // the largest double).
             const std::string value = MyTools::Utf16ToUtf8(evaluator.GetLastResult());
-            if (!(memory.*pOperation)(value))
+            if (!(memory.*pOperation)(value) && !(memory.*pOperation)(MyTools::Utf16ToUtf8(result)))
             {
                 showError(tr(pszRefusal));
                 return;
@@ -25,7 +38,23 @@ void CalculatorUI::changeMemory(bool (TMyMemory::*pOperation)(const std::string&
             form->lineEdit_calc->clear();
             insertNumber(memory.Recall(), InsertKind::Number);
         });
+    showMemory();
     form->lineEdit_calc->setFocus();
+}
+
+void CalculatorUI::showMemory()
+{
+    guarded(
+        [this]
+        {
+            const double value = memory.Recall();
+            QString text = InsertedNumberText(value);
+            if (text.size() > kMaxShownDigits)
+                text = QString::number(value, 'g', 10);
+            form->button_mr->setToolTip(tr("Memory recall: %1").arg(text));
+            form->label_memory->setToolTip(tr("Memory: %1").arg(text));
+            form->label_memory->setVisible(value != 0.0);
+        });
 }
 
 void CalculatorUI::button_mset_pressed()
@@ -46,6 +75,7 @@ void CalculatorUI::button_msub_pressed()
 void CalculatorUI::button_mcle_pressed()
 {
     memory.Clear();
+    showMemory();
     form->lineEdit_calc->setFocus();
 }
 

@@ -74,6 +74,11 @@ CalculatorUI::CalculatorUI(QWidget* parent)
     QCoreApplication::instance()->installNativeEventFilter(deadKeyFilter.get());
 
     showErrorInColour();
+    // The "M" keeps its room while hidden: the input line does not jump.
+    QSizePolicy indicatorRoom = form->label_memory->sizePolicy();
+    indicatorRoom.setRetainSizeWhenHidden(true);
+    form->label_memory->setSizePolicy(indicatorRoom);
+    showMemory();
 
     // Qt's default of 32767 characters would cut a long paste silently.
     form->lineEdit_calc->setMaxLength(kMaxExpressionLength);

@@ -183,6 +183,8 @@ private:
     void pressKey(const QString& text, InsertKind kind);
     // MS, M+ and M-: evaluate the line, hand the value to the register.
     void changeMemory(bool (TMyMemory::*pOperation)(const std::string&), const char* pszRefusal);
+    // The "M" indicator and MR's tool tip, after the register changed.
+    void showMemory();
     void startMeasurement(const QString& strCommand, MeasurementKind kind);
     void copyToClipboard(const QString& text);
     void giveFocusBack();

@@ -717,6 +717,19 @@
         <source>The value is too large to convert.</source>
         <translation>Der Wert ist zu groß zum Umrechnen.</translation>
     </message>
+    <message>
+        <source>M</source>
+        <comment>memory indicator</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Memory recall: %1</source>
+        <translation>Speicher abrufen: %1</translation>
+    </message>
+    <message>
+        <source>Memory: %1</source>
+        <translation>Speicher: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
