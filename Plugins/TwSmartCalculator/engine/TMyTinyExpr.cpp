@@ -15,7 +15,10 @@ namespace MyTools
 namespace
 {
 
-constexpr bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+constexpr bool IsDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Characters after which no '*' is written: the operators and what closes or
 // separates an argument.
@@ -604,8 +607,9 @@ private:
     int nesting = 0;
 };
 
-// Writes the two texts of a value; on failure neither is changed.
-void WriteResult(double value, int iAccuracy, std::u16string& strResult)
+// Writes the result text of a value and, unless pPrevious is null, its
+// previous-result text; on failure neither is changed.
+void WriteResult(double value, int iAccuracy, std::u16string& strResult, std::u16string* pPrevious)
 {
     std::array<char, 512> fixedBuffer;
     const char* fixed = fixedBuffer.data();
@@ -625,6 +629,11 @@ void WriteResult(double value, int iAccuracy, std::u16string& strResult)
         if (fixedEnd != fixed && fixedEnd[-1] == '.')
             --fixedEnd;
     }
+    if (!pPrevious)
+    {
+        strResult.assign(fixed, fixedEnd);
+        return;
+    }
     std::array<char, 32> generalBuffer; // %.10g needs at most 17
     const char* generalEnd =
         FormatGeneral10(value, generalBuffer.data(), generalBuffer.data() + generalBuffer.size());
@@ -638,7 +647,7 @@ void WriteResult(double value, int iAccuracy, std::u16string& strResult)
     }
 
     // Whatever allocates comes first, so that a failure changes nothing.
-    std::u16string& previous = PreviousResultText();
+    std::u16string& previous = *pPrevious;
     const auto generalLength = static_cast<std::size_t>(generalEnd - general);
     previous.reserve(generalLength);
     strResult.resize(static_cast<std::size_t>(fixedEnd - fixed));
@@ -741,6 +750,17 @@ double TMyTinyExpr::Evaluate(TMyExprTree& tree)
 
 void TMyTinyExpr::GetResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy)
 {
+    WriteResult(EvaluateRequest(strExpr), iAccuracy, strResult, &PreviousResultText());
+}
+
+void TMyTinyExpr::PreviewResult(std::u16string_view strExpr, std::u16string& strResult,
+                                int iAccuracy)
+{
+    WriteResult(EvaluateRequest(strExpr), iAccuracy, strResult, nullptr);
+}
+
+double TMyTinyExpr::EvaluateRequest(std::u16string_view strExpr)
+{
     RequestText text;
     const std::size_t length = PrepareText(strExpr, text.Buffer());
     double value = 0;
@@ -754,7 +774,7 @@ void TMyTinyExpr::GetResult(std::u16string_view strExpr, std::u16string& strResu
                     .CompileRoot();
         evaluator.Finish();
     }
-    WriteResult(value, iAccuracy, strResult);
+    return value;
 }
 
 std::u16string TMyTinyExpr::GetLastResult()

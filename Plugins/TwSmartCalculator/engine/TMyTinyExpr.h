@@ -109,8 +109,14 @@ public:
     // previous result text are unchanged. strExpr is read before anything is
     // written.
     void GetResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy);
+    // What GetResult would write to strResult, leaving the previous result
+    // text (and so `ans`) as it is: a look ahead while the person types.
+    void PreviewResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy);
     // The last successful value with up to 10 significant digits (what `ans` reads).
     std::u16string GetLastResult();
+
+private:
+    double EvaluateRequest(std::u16string_view strExpr);
 };
 
 } // namespace MyTools
