@@ -1,8 +1,9 @@
 // What a user of the panel waits for, with the panel in the drawing host's
 // runtime (offscreen, the sample drawing active): the panel being made, the
 // time from Return to the result shown and its history row painted while the
-// history grows to 10,000 rows, and Return after a pasted megabyte (and the
-// calculation after it, with the long row still in view).
+// history grows to 10,000 rows, Return after a pasted megabyte (and the
+// calculation after it, with the long row still in view), and a key typed
+// into a long line until its live result shows.
 //
 // A "calculation" here is timed from the Return key event until the events it
 // posts have run (the table's delayed layout, the repaint), because that is
@@ -10,12 +11,14 @@
 // view's deferred work.
 #include <CalculatorUI.h>
 #include <HostRuntime.h>
+#include <TMyTinyExpr.h>
 
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
@@ -128,6 +131,61 @@ BENCHMARK(BM_PanelConstruction)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A key typed at the end of a long line, until the line and its live result
+// are shown, with the preview on (second argument 1) and off: the difference
+// is what the preview adds to typing. Lines above the panel's preview limit
+// show none; "evaluation_ms" is what one preview of the line would cost, for
+// choosing that limit.
+void BM_PreviewAfterKeystroke(benchmark::State& state)
+{
+    const int length = int(state.range(0));
+    const bool bPreviewOn = state.range(1) != 0;
+    const int ones = (length + 1) / 2;
+    QString expr = QStringLiteral("1") + QStringLiteral("+1").repeated(ones - 1);
+    ShownPanel shown;
+    shown.panel->setPreviewEnabled(bPreviewOn);
+    shown.paste(expr);
+    auto* pPreview = Child<QLabel>(shown.panel.get(), "label_preview");
+    // Check once: after typing "1", the last term is 11.
+    QTest::keyClick(shown.line(), Qt::Key_1);
+    Settle();
+    const QString expected = QStringLiteral("= %1").arg(ones + 10);
+    const bool bShown = pPreview && pPreview->text() == expected;
+    if (!pPreview || (!bShown && !pPreview->text().isEmpty()) || (bShown && !bPreviewOn))
+    {
+        state.SkipWithError("the preview is wrong");
+        return;
+    }
+    QTest::keyClick(shown.line(), Qt::Key_Backspace);
+    Settle();
+
+    MyTools::TMyTinyExpr evaluator;
+    const std::u16string text = expr.toStdU16String();
+    std::u16string result;
+    const Clock::time_point evalStart = Clock::now();
+    evaluator.PreviewResult(text, result, 4);
+    state.counters["evaluation_ms"] = SecondsSince(evalStart) * 1e3;
+
+    for (auto _ : state)
+    {
+        const Clock::time_point start = Clock::now();
+        QTest::keyClick(shown.line(), Qt::Key_1);
+        Settle();
+        state.SetIterationTime(SecondsSince(start));
+        QTest::keyClick(shown.line(), Qt::Key_Backspace);
+        Settle();
+    }
+    state.counters["chars"] = length;
+    state.counters["preview_shown"] = bShown ? 1 : 0;
+}
+BENCHMARK(BM_PreviewAfterKeystroke)
+    ->ArgsProduct({{1000, 10000, 100000, 200000}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(8)
     ->ReportAggregatesOnly(true);
 
 // Expressions of 11 to 15 characters that differ from row to row; the result

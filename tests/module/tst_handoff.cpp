@@ -2,11 +2,13 @@
 // and what the host's command line keeps: text pasted there is answered
 // with Return in the command line; a reused history entry or a measured
 // value leaves the keyboard in the panel's input line, docked or floating;
-// the panel's measurement takes back text left on the command line.
+// the panel's measurement takes back text left on the command line; the
+// panel's live result follows the drawing's settings as commands change them.
 
 #include "ModuleTestSupport.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTimer>
@@ -32,6 +34,7 @@ private slots:
     void measuredValueKeepsTheKeyboardInTheLine();
     void measurementTakesBackCommandLineText_data();
     void measurementTakesBackCommandLineText();
+    void previewFollowsTheDrawing();
 
 private:
     static void activate(QWidget* pWindow)
@@ -202,6 +205,22 @@ void TestHandOff::measurementTakesBackCommandLineText()
     answer.stop();
     QVERIFY(runtime->commandLine().messages().contains("Specify first point: 3,4"));
     QCOMPARE(line()->text(), QString("0"));
+}
+
+void TestHandOff::previewFollowsTheDrawing()
+{
+    auto* pPreview = panelChild<QLabel>("label_preview");
+    QVERIFY(pPreview);
+    line()->setFocus();
+    QTest::keyClicks(line(), "asin(1)/7");
+    QTRY_COMPARE(pPreview->text(), QString("= 12.8571"));
+    run({"LUPREC", "2"});
+    QTRY_COMPARE(pPreview->text(), QString("= 12.86"));
+    run({"AUNITS", "3"});
+    QTRY_COMPARE(pPreview->text(), QString("= 0.22"));
+    // No drawing: degrees and 4 decimals.
+    run({"CLOSE"});
+    QTRY_COMPARE(pPreview->text(), QString("= 12.8571"));
 }
 
 QTEST_MAIN(TestHandOff)

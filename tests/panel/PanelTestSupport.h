@@ -55,6 +55,7 @@ public:
     QLineEdit* line() const { return child<QLineEdit>(panel.get(), "lineEdit_calc"); }
     QTableWidget* history() const { return child<QTableWidget>(panel.get(), "twHistory"); }
     QLabel* errorLabel() const { return child<QLabel>(panel.get(), "errorMessage"); }
+    QLabel* preview() const { return child<QLabel>(panel.get(), "label_preview"); }
 
     void click(const char* pszButton)
     {

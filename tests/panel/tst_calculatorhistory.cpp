@@ -43,6 +43,8 @@ private slots:
 
     void deleteButtonsFollowTheirRows();
     void clearAllOnEmptyHistory();
+    void liveResultSwitch();
+    void chainedRowSaysSo();
     void newestRowShownAndWheelConsumed();
 
     void copyButtonsCopyFromTheLastFocus_data();
@@ -155,18 +157,21 @@ void TestCalculatorHistory::menuEntries_data()
     QTest::addColumn<QStringList>("entries");
 
     const QString copy = "Copy", paste = "Paste to command-line", clear = "Clear",
-                  clearAll = "Clear all";
+                  clearAll = "Clear all", live = "Show live result";
     QTest::newRow("expression cell, cursor at the end")
         << 0 << true
-        << QStringList{copy, paste, "Append expression to input area", clear, clearAll};
+        << QStringList{copy, paste, "Append expression to input area", clear, clearAll, "", live};
     QTest::newRow("expression cell, cursor inside")
         << 0 << false
-        << QStringList{copy, paste, "Insert expression in input area", clear, clearAll};
+        << QStringList{copy, paste, "Insert expression in input area", clear, clearAll, "", live};
     QTest::newRow("result cell, cursor at the end")
-        << 1 << true << QStringList{copy, paste, "Append result to input area", clear, clearAll};
+        << 1 << true
+        << QStringList{copy, paste, "Append result to input area", clear, clearAll, "", live};
     QTest::newRow("result cell, cursor inside")
-        << 1 << false << QStringList{copy, paste, "Insert result in input area", clear, clearAll};
-    QTest::newRow("below the last row only clears all") << -1 << true << QStringList{clearAll};
+        << 1 << false
+        << QStringList{copy, paste, "Insert result in input area", clear, clearAll, "", live};
+    QTest::newRow("below the last row: clear all and the live result switch")
+        << -1 << true << QStringList{clearAll, "", live};
 }
 
 void TestCalculatorHistory::menuEntries()
@@ -271,6 +276,29 @@ void TestCalculatorHistory::clearAllOnEmptyHistory()
     QCOMPARE(history()->rowCount(), 0);
     QCOMPARE(history()->columnCount(), 3);
     QVERIFY(line()->hasFocus());
+}
+
+void TestCalculatorHistory::liveResultSwitch()
+{
+    const QPoint belowRows(5, 60);
+    setLine("2+3");
+    QTRY_COMPARE(preview()->text(), QString("= 5"));
+    openMenu(belowRows, "Show live result");
+    QTRY_VERIFY(preview()->text().isEmpty());
+    setLine("4+3");
+    QTest::qWait(20);
+    QVERIFY(preview()->text().isEmpty());
+    openMenu(belowRows, "Show live result");
+    QTRY_COMPARE(preview()->text(), QString("= 7"));
+}
+
+void TestCalculatorHistory::chainedRowSaysSo()
+{
+    calculate("1/3");
+    QTest::keyClicks(line(), "*3");
+    QTest::keyClick(line(), Qt::Key_Return);
+    QCOMPARE(toolTipAt(1, 0), QString("Calculated with the full previous result, 0.3333333333."));
+    QCOMPARE(toolTipAt(0, 0), QString());
 }
 
 void TestCalculatorHistory::newestRowShownAndWheelConsumed()

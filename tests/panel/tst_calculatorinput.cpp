@@ -3,9 +3,11 @@
 
 #include "PanelTestSupport.h"
 
+#include <HistoryItemDelegate.h>
 #include <KeyRules.h>
 
 #include <QMenu>
+#include <QMetaEnum>
 
 #include <limits>
 
@@ -32,6 +34,11 @@ private slots:
     void keysThatCalculate_data();
     void keysThatCalculate();
 
+    void quietPreview_data();
+    void quietPreview();
+    void exactChaining_data();
+    void exactChaining();
+
     void errorIndication();
     void emptyAndRepeatedReturn();
     void deadCircumflexAndEscape();
@@ -50,16 +57,19 @@ private slots:
 };
 
 // Each step is a button's object name, "type:" followed by typed text,
-// "key:Return", "key:Shift" (pressed alone), "shift:" followed by a character
-// typed with Shift held, or "menuPaste:" followed by text pasted from the
-// line's context menu.
+// "key:" and a key's name (Return, Home...), "key:Shift" (pressed alone), "shift:" followed by a
+// character typed with Shift held, or "menuPaste:" followed by text pasted from the line's context
+// menu.
 static void act(PanelFixture& f, const QString& step)
 {
     QLineEdit* pLine = f.line();
     if (step.startsWith(QLatin1String("type:")))
         QTest::keyClicks(pLine, step.mid(5));
-    else if (step == QLatin1String("key:Return"))
-        QTest::keyClick(pLine, Qt::Key_Return);
+    else if (step.startsWith(QLatin1String("key:")) && step != QLatin1String("key:Shift"))
+    {
+        const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
+        QTest::keyClick(pLine, Qt::Key(keys.keyToValue(("Key_" + step.mid(4)).toLatin1())));
+    }
     else if (step == QLatin1String("key:Shift"))
         QTest::keyPress(pLine, Qt::Key_Shift);
     else if (step.startsWith(QLatin1String("shift:")))
@@ -266,12 +276,95 @@ void TestCalculatorInput::calculation()
     if (luprec >= 0)
         openDrawing(luprec, aunits);
 
-    calculate(expression);
-    QTEST(line()->text(), "result");
+    // The preview says beforehand what Return gives.
+    QFETCH(QString, result);
+    setLine(expression);
+    QTRY_COMPARE(preview()->text(), "= " + result);
+    QTest::keyClick(line(), Qt::Key_Return);
+    QTRY_VERIFY(preview()->text().isEmpty());
+    QCOMPARE(line()->text(), result);
     QCOMPARE(history()->rowCount(), 1);
     QCOMPARE(history()->item(0, 0)->text(), expression.remove(' '));
     QVERIFY(errorLabel()->text().isEmpty());
     QVERIFY(line()->hasFocus());
+}
+
+void TestCalculatorInput::quietPreview_data()
+{
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("a half-typed line") << "2*(3+";
+    QTest::newRow("an error") << "1/0";
+    QTest::newRow("a plain number") << "12.5";
+    QTest::newRow("100,000 nested brackets") << QString(100'000, '(') + "1" + QString(100'000, ')');
+    QTest::newRow("a megabyte of +1") << "1" + QString("+1").repeated(512 * 1024);
+    QTest::newRow("lone surrogates") << QString("1+") + QChar(0xd800) + "2" + QChar(0xdc00);
+}
+
+void TestCalculatorInput::quietPreview()
+{
+    // A result, a memory value and an empty error indication that the
+    // preview must leave as they are.
+    calculate("2");
+    click("button_ms");
+    QFETCH(QString, typed);
+    setLine(typed);
+    QTest::qWait(20);
+    QCOMPARE(preview()->text(), QString());
+    QVERIFY(errorLabel()->text().isEmpty());
+    QCOMPARE(history()->rowCount(), 1);
+
+    // Neither this preview nor one that shows a value changed ans or memory.
+    setLine("5*3");
+    QTRY_COMPARE(preview()->text(), QString("= 15"));
+    setLine("ans*10");
+    QTRY_COMPARE(preview()->text(), QString("= 20"));
+    QTest::keyClick(line(), Qt::Key_Escape);
+    click("button_mr");
+    QCOMPARE(line()->text(), QString("2"));
+}
+
+void TestCalculatorInput::exactChaining_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("chained");
+
+    QTest::newRow("a typed operator chains on the full value")
+        << "1/3" << QStringList{"type:*3"} << "1" << true;
+    QTest::newRow("an operator button chains on the full value")
+        << "10/3" << QStringList{"button_multiplication", "button_3"} << "10" << true;
+    QTest::newRow("x\u00b2 chains on the full value")
+        << "sqrt(3)" << QStringList{"button_x2"} << "3" << true;
+    QTest::newRow("the operator replaced keeps the chain")
+        << "1/3" << QStringList{"type:+", "key:Backspace", "type:*3"} << "1" << true;
+    QTest::newRow("an edit inside the result calculates the line as seen")
+        << "1/3" << QStringList{"type:*3", "key:Home", "key:Delete", "type:0"} << "0.9999" << false;
+    QTest::newRow("the result shortened calculates the line as seen")
+        << "1/3" << QStringList{"button_del", "type:*3"} << "0.999" << false;
+    QTest::newRow("text pasted by mouse is calculated as seen")
+        << "1/3" << QStringList{"menuPaste:*3"} << "0.9999" << false;
+}
+
+void TestCalculatorInput::exactChaining()
+{
+    QFETCH(QString, first);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, result);
+    QFETCH(bool, chained);
+    calculate(first);
+    for (const QString& step : steps)
+        act(*this, step);
+    QTRY_COMPARE(preview()->text(), "= " + result);
+    const QString seen = line()->text();
+    QTest::keyClick(line(), Qt::Key_Return);
+    QCOMPARE(line()->text(), result);
+    // The history shows the line as it was seen, and says when the full
+    // value was used.
+    QCOMPARE(history()->item(1, 0)->text(), seen);
+    const QString note = history()->item(1, 0)->data(kHistoryNoteRole).toString();
+    QCOMPARE(note.contains(history()->item(0, 1)->data(Qt::UserRole).toString()), chained);
 }
 
 void TestCalculatorInput::keysThatCalculate_data()

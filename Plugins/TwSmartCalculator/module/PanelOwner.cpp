@@ -202,6 +202,8 @@ void setHostToolsEnabled(bool bOn)
         pTools->setEnabled(bOn);
     if (auto* pButton = g_panel->findChild<QWidget*>(QStringLiteral("button_copyCommand")))
         pButton->setEnabled(bOn);
+    // Another drawing, or none: other settings for the preview.
+    g_panel->refreshPreview();
 }
 
 void hostCommandWillStart(const QString& strGlobalName)

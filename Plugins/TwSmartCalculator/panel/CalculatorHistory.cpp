@@ -235,6 +235,12 @@ void CalculatorUI::showHistoryContextMenu(const QPoint& pos)
                 pMenu->addAction(tr("Clear"), this, [this, iRow] { button_cr_pressed(iRow); });
             }
             pMenu->addAction(tr("Clear all"), this, &CalculatorUI::button_ch_pressed);
+            pMenu->addSeparator();
+            QAction* pPreview = pMenu->addAction(tr("Show live result"));
+            pPreview->setCheckable(true);
+            pPreview->setChecked(previewEnabled);
+            connect(pPreview, &QAction::toggled, this,
+                    [this](bool bOn) { guarded([&] { setPreviewEnabled(bOn); }); });
 
             pMenu->exec(pTable->mapToGlobal(pos));
             // Gone already if the host took the panel down meanwhile.

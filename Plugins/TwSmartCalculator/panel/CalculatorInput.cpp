@@ -3,6 +3,7 @@
 
 #include "CalculatorPrivate.h"
 #include "DeadKeyNativeEventFilter.h"
+#include "HistoryItemDelegate.h"
 #include "InsertedNumber.h"
 #include "KeyRules.h"
 
@@ -15,31 +16,12 @@
 
 #include <algorithm>
 
-namespace
-{
-
-constexpr int kDefaultAccuracy = 4;
-
-// Angle code of the evaluator for the active drawing (degrees without one).
-int ActiveAngleUnit()
-{
-    OdDbDatabasePtr pDb = ActiveDatabase();
-    return CalculatorAngleUnit(pDb ? pDb->getAUNITS() : 0);
-}
-
-// Decimals of a result: the active drawing's linear precision.
-int ActiveAccuracy()
-{
-    OdDbDatabasePtr pDb = ActiveDatabase();
-    return pDb ? int(pDb->getLUPREC()) : kDefaultAccuracy;
-}
-
-} // namespace
-
 void CalculatorUI::insertText(const QString& text, InsertKind kind)
 {
     if (text.isEmpty())
         return;
+    if (resultShown && kind == InsertKind::Operator)
+        armChain();
     QLineEdit* pLine = form->lineEdit_calc;
     QString line = pLine->text();
     int pos = pLine->cursorPosition();
@@ -171,6 +153,8 @@ void CalculatorUI::expressionChanged()
 {
     form->errorMessage->setText(QString());
     form->errorMessage->setToolTip(QString());
+    followChain(form->lineEdit_calc->text());
+    refreshPreview();
 }
 
 void CalculatorUI::showError(const QString& strMessage)
@@ -212,14 +196,28 @@ void CalculatorUI::button_equals_pressed()
         {
             QString expr = form->lineEdit_calc->text();
             expr.remove(QLatin1Char(' '));
+            const QString strChained = chainedExpression(form->lineEdit_calc->text());
+            const bool bChained = strChained != form->lineEdit_calc->text();
+            const QString strFullValue = chain.full;
             evaluator.SetAngleUnit(ActiveAngleUnit());
             std::u16string result;
-            if (!runCalculation(expr, result))
+            if (!runCalculation(strChained, result))
                 return;
             const QString strResult = QString::fromStdU16String(result);
-            form->lineEdit_calc->setText(strResult);
+            // The result state first: the text change then shows no preview.
             resultShown = true;
+            form->lineEdit_calc->setText(strResult);
+            rememberShownResult(strResult);
+            // The row shows the line as the person saw it.
             addHistoryRow(expr, strResult, QString::fromStdU16String(evaluator.GetLastResult()));
+            if (bChained)
+            {
+                QTableWidget* pHistory = form->twHistory;
+                if (QTableWidgetItem* pItem = pHistory->item(pHistory->rowCount() - 1, 0))
+                    pItem->setData(
+                        kHistoryNoteRole,
+                        tr("Calculated with the full previous result, %1.").arg(strFullValue));
+            }
             form->errorMessage->setToolTip(QString());
             form->twHistory->scrollToBottom();
         });
@@ -280,7 +278,9 @@ bool CalculatorUI::filterCalcKey(QKeyEvent* pKey)
         const bool bContinues = key == Qt::Key_Asterisk || key == Qt::Key_Plus ||
                                 key == Qt::Key_Minus || key == Qt::Key_Slash ||
                                 key == Qt::Key_Dead_Circumflex;
-        if (!bContinues)
+        if (bContinues)
+            armChain();
+        else
             form->lineEdit_calc->clear();
         resultShown = false;
     }

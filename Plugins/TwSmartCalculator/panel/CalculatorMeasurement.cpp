@@ -77,6 +77,8 @@ void CalculatorUI::hostCommandFinished(const QString& strGlobalName, bool bNorma
 {
     applyMeasurementStep(
         pendingMeasurement.commandFinished(strGlobalName.toStdU16String(), bNormal));
+    // The command may have changed the drawing's precision or angle unit.
+    refreshPreview();
 }
 
 void CalculatorUI::hostCommandUnknown(const QString& strGlobalName)

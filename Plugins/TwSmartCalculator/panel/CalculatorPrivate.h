@@ -3,6 +3,7 @@
 // at which exceptions stop.
 
 #include "CalculatorUI.h"
+#include "InsertedNumber.h"
 #include "ui_CalculatorForm.h"
 
 #include <CTwDocument.h>
@@ -25,6 +26,21 @@ inline OdDbDatabasePtr ActiveDatabase()
     if (!pDocs || !pDocs->HasActiveDocument() || !pDoc)
         return OdDbDatabasePtr();
     return pDoc->GetDatabase();
+}
+
+// Angle code of the evaluator for the active drawing (degrees without one).
+inline int ActiveAngleUnit()
+{
+    OdDbDatabasePtr pDb = ActiveDatabase();
+    return CalculatorAngleUnit(pDb ? pDb->getAUNITS() : 0);
+}
+
+// Decimals of a result: the active drawing's linear precision (4 without one).
+inline int ActiveAccuracy()
+{
+    constexpr int kDefaultAccuracy = 4;
+    OdDbDatabasePtr pDb = ActiveDatabase();
+    return pDb ? int(pDb->getLUPREC()) : kDefaultAccuracy;
 }
 
 template <class F> void CalculatorUI::guarded(F&& fn) noexcept

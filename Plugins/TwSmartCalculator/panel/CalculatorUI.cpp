@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -42,6 +43,9 @@ CalculatorUI::CalculatorUI(QWidget* parent)
       form(new CalculatorForm), operatorChars{'+', '-', '*', '/', '^'}
 {
     setupUi(form, this);
+    previewTimer = new QTimer(this);
+    previewTimer->setSingleShot(true);
+    previewTimer->setInterval(0);
     connectSignals();
     setUpUnitPane();
 
@@ -73,7 +77,7 @@ CalculatorUI::CalculatorUI(QWidget* parent)
     deadKeyFilter = std::make_unique<DeadKeyNativeEventFilter>(form->lineEdit_calc);
     QCoreApplication::instance()->installNativeEventFilter(deadKeyFilter.get());
 
-    showErrorInColour();
+    setIndicatorColours();
     // The "M" keeps its room while hidden: the input line does not jump.
     QSizePolicy indicatorRoom = form->label_memory->sizePolicy();
     indicatorRoom.setRetainSizeWhenHidden(true);
@@ -119,6 +123,8 @@ void CalculatorUI::connectSignals()
     click(f.button_copyCommand, &CalculatorUI::button_copyToCommand_pressed);
     click(f.button_ch, &CalculatorUI::button_ch_pressed);
     click(f.button_help, &CalculatorUI::showHelp);
+    connections.push_back(connect(previewTimer, &QTimer::timeout, this,
+                                  [this] { guarded([this] { updatePreview(); }); }));
     connections.push_back(connect(f.twHistory, &QWidget::customContextMenuRequested, this,
                                   &CalculatorUI::showHistoryContextMenu));
     connections.push_back(connect(f.twHistory, &QTableWidget::cellDoubleClicked, this,
@@ -219,7 +225,7 @@ void CalculatorUI::setThemeIcons()
     themeIconsSet = true;
 }
 
-void CalculatorUI::showErrorInColour()
+void CalculatorUI::setIndicatorColours()
 {
     // A red that reads on the panel's background, whichever theme it has.
     const bool bDarkBackground = palette().color(QPalette::Window).lightnessF() < 0.5;
@@ -227,6 +233,10 @@ void CalculatorUI::showErrorInColour()
     look.setColor(QPalette::WindowText,
                   bDarkBackground ? QColor(0xff, 0x6b, 0x6b) : QColor(0xc0, 0x1c, 0x1c));
     form->errorMessage->setPalette(look);
+    // The preview is a hint, quieter than what was typed.
+    QPalette quiet = form->label_preview->palette();
+    quiet.setColor(QPalette::WindowText, palette().color(QPalette::PlaceholderText));
+    form->label_preview->setPalette(quiet);
 }
 
 void CalculatorUI::changeEvent(QEvent* pEvent)
@@ -238,7 +248,7 @@ void CalculatorUI::changeEvent(QEvent* pEvent)
         guarded(
             [this]
             {
-                showErrorInColour();
+                setIndicatorColours();
                 if (themeIconsSet)
                     setThemeIcons();
             });

@@ -10,12 +10,16 @@
 //   -> runCalculation (spaces removed, accuracy from the drawing's linear
 //   precision, engine GetResult) -> result into the input line, a history
 //   row, or "!" beside the line with the engine's message as tool tip.
+// While the person types, a quiet label under the line shows what Return
+// would give (CalculatorPreview.cpp); it never touches `ans`, the history,
+// the memory or the "!". A line that continues a shown result with an
+// operator is calculated with that result's full value, not its rounded text.
 // The panel reports problems only through that "!" indication; nothing thrown
 // leaves a slot or an event filter.
 //
 // The concerns share this one class but live in separate files:
 // CalculatorUI.cpp (construction, groups, icons, help), CalculatorInput.cpp,
-// CalculatorHistory.cpp, CalculatorMemory.cpp, CalculatorMeasurement.cpp and
+// CalculatorPreview.cpp, CalculatorHistory.cpp, CalculatorMemory.cpp, CalculatorMeasurement.cpp and
 // CalculatorUnitPane.cpp.
 
 #include "CTwFocusEater.h"
@@ -33,6 +37,7 @@
 class CalculatorForm;
 class DeadKeyNativeEventFilter;
 class QPoint;
+class QTimer;
 class QTableWidgetItem;
 
 // How a text enters the input line (see insertText).
@@ -73,6 +78,12 @@ public:
     // True when strResult was computed (replaced only then); false for an
     // empty expression or an error already shown.
     bool runCalculation(QString strExpr, std::u16string& strResult);
+
+    // The live result under the input line, on by default.
+    void setPreviewEnabled(bool bEnabled);
+    bool isPreviewEnabled() const { return previewEnabled; }
+    // Shows the preview anew: the drawing or its settings changed.
+    void refreshPreview();
 
     // History.
     QTableWidgetItem* makeHistoryItem(const QString& text);
@@ -176,7 +187,19 @@ private:
     void setGroupCollapsed(const char* pszName, bool bCollapse);
     // The icons of the host's current theme.
     void setThemeIcons();
-    void showErrorInColour();
+    // The "!" in a red and the preview in a quiet colour of the current theme.
+    void setIndicatorColours();
+    // Evaluates the line for the preview label.
+    void updatePreview();
+    // A result is shown: remember its texts for exact chaining.
+    void rememberShownResult(const QString& strShown);
+    // An operator continues the shown result.
+    void armChain();
+    // Follows an edit of the line: one inside the leading result ends the chain.
+    void followChain(const QString& strLine);
+    // The line as the engine gets it: with the leading result as `ans` while
+    // chaining holds.
+    QString chainedExpression(const QString& strLine);
     // Scrolls the expanded unit conversion group into view.
     void scrollToUnitPane();
     // A keypad or function button: insert, then the focus back to the line.
@@ -213,4 +236,17 @@ private:
     // brings the other theme's icons.
     bool themeIconsSet = false;
     std::vector<QMetaObject::Connection> connections;
+
+    // Exact chaining: the shown result's text, its full value (the `ans`
+    // text) and the line as last seen, to tell where an edit happened.
+    struct ResultChain
+    {
+        QString shown;
+        QString full;
+        QString lineText;
+        bool armed = false;
+    };
+    ResultChain chain;
+    QTimer* previewTimer = nullptr;
+    bool previewEnabled = true;
 };

@@ -85,9 +85,16 @@ bool HistoryItemDelegate::helpEvent(QHelpEvent* pEvent, QAbstractItemView* pView
         pStyle->subElementRect(QStyle::SE_ItemViewItemText, &cell, pView).width() - 2 * margin;
     const bool bCut =
         cell.text.size() < text.size() || cell.fontMetrics.horizontalAdvance(cell.text) > room;
+    QStringList tip;
     if (bCut)
-        QToolTip::showText(pEvent->globalPos(), ToolTipText(text), pView->viewport(), option.rect);
-    else
+        tip << ToolTipText(text);
+    const QString note = index.data(kHistoryNoteRole).toString();
+    if (!note.isEmpty())
+        tip << note;
+    if (tip.isEmpty())
         QToolTip::hideText();
+    else
+        QToolTip::showText(pEvent->globalPos(), tip.join(QStringLiteral("\n\n")), pView->viewport(),
+                           option.rect);
     return true;
 }

@@ -3,9 +3,13 @@
 // calls it for every visible cell on each repaint and for every row's button
 // on each layout, so it must stay cheap for long texts and long histories.
 // It also keeps the result column from taking more than half the table, and
-// shows the whole text of a cell that is cut off as its tool tip.
+// shows the whole text of a cell that is cut off as its tool tip, with the
+// cell's note (kHistoryNoteRole) below it.
 
 #include <QStyledItemDelegate>
+
+// A line of its own in a cell's tool tip: how the row was calculated.
+inline constexpr int kHistoryNoteRole = Qt::UserRole + 1;
 
 class HistoryItemDelegate : public QStyledItemDelegate
 {

@@ -730,6 +730,22 @@
         <source>Memory: %1</source>
         <translation>Speicher: %1</translation>
     </message>
+    <message>
+        <source>Live result</source>
+        <translation>Live-Ergebnis</translation>
+    </message>
+    <message>
+        <source>What Return would give for the expression being typed</source>
+        <translation>Was die Eingabetaste für den eingegebenen Ausdruck ergäbe</translation>
+    </message>
+    <message>
+        <source>Show live result</source>
+        <translation>Live-Ergebnis anzeigen</translation>
+    </message>
+    <message>
+        <source>Calculated with the full previous result, %1.</source>
+        <translation>Mit dem vollständigen vorherigen Ergebnis berechnet, %1.</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
