@@ -1,6 +1,7 @@
 // The input line: text insertion, the keypad and function buttons, the
 // calculation, the error indication and the keys the panel handles itself.
 
+#include "CalculatorAccessibility.h"
 #include "CalculatorPrivate.h"
 #include "DeadKeyNativeEventFilter.h"
 #include "HistoryItemDelegate.h"
@@ -161,6 +162,7 @@ void CalculatorUI::showError(const QString& strMessage)
 {
     form->errorMessage->setText(QStringLiteral("!"));
     form->errorMessage->setToolTip(strMessage);
+    CalculatorAccessibility::announceError(*form, strMessage);
 }
 
 bool CalculatorUI::runCalculation(QString strExpr, std::u16string& strResult)
@@ -208,6 +210,7 @@ void CalculatorUI::button_equals_pressed()
             resultShown = true;
             form->lineEdit_calc->setText(strResult);
             rememberShownResult(strResult);
+            CalculatorAccessibility::announceResult(*form, strResult);
             // The row shows the line as the person saw it.
             addHistoryRow(expr, strResult, QString::fromStdU16String(evaluator.GetLastResult()));
             if (bChained)

@@ -1,5 +1,6 @@
 #include "CalculatorUI.h"
 
+#include "CalculatorAccessibility.h"
 #include "CalculatorPrivate.h"
 #include "DeadKeyNativeEventFilter.h"
 #include "HistoryItemDelegate.h"
@@ -86,6 +87,7 @@ CalculatorUI::CalculatorUI(QWidget* parent)
 
     // Qt's default of 32767 characters would cut a long paste silently.
     form->lineEdit_calc->setMaxLength(kMaxExpressionLength);
+    CalculatorAccessibility::describe(this);
 }
 
 CalculatorUI::~CalculatorUI()
@@ -287,6 +289,7 @@ void CalculatorUI::buildGroupsAndIcons()
                 pBox->setText(tr(group.title));
                 pBox->setContentWidget(group.content);
             }
+            CalculatorAccessibility::orderTabs(this);
         });
 }
 

@@ -746,6 +746,66 @@
         <source>Calculated with the full previous result, %1.</source>
         <translation>Mit dem vollständigen vorherigen Ergebnis berechnet, %1.</translation>
     </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenz</translation>
+    </message>
+    <message>
+        <source>Logarithm to a base</source>
+        <translation>Logarithmus zu einer Basis</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Ausdruck</translation>
+    </message>
+    <message>
+        <source>Memory in use</source>
+        <translation>Speicher belegt</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Earlier calculations, one per row: expression and result. Double-click to reuse one; the context menu has more.</source>
+        <translation>Frühere Berechnungen, eine pro Zeile: Ausdruck und Ergebnis. Ein Doppelklick übernimmt eine; das Kontextmenü bietet mehr.</translation>
+    </message>
+    <message>
+        <source>Type an expression; Return calculates it.</source>
+        <translation>Geben Sie einen Ausdruck ein; die Eingabetaste berechnet ihn.</translation>
+    </message>
+    <message>
+        <source>What kind of quantity to convert</source>
+        <translation>Welche Art von Größe umgerechnet wird</translation>
+    </message>
+    <message>
+        <source>The unit of the value</source>
+        <translation>Die Einheit des Werts</translation>
+    </message>
+    <message>
+        <source>The unit to convert into</source>
+        <translation>Die Einheit, in die umgerechnet wird</translation>
+    </message>
+    <message>
+        <source>A number; a comma counts as the decimal point. Return converts it.</source>
+        <translation>Eine Zahl; ein Komma gilt als Dezimaltrennzeichen. Die Eingabetaste rechnet sie um.</translation>
+    </message>
+    <message>
+        <source>The value in the unit converted into</source>
+        <translation>Der Wert in der Zieleinheit</translation>
+    </message>
+    <message>
+        <source>Result: %1</source>
+        <translation>Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
