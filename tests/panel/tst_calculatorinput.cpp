@@ -57,9 +57,9 @@ private slots:
 };
 
 // Each step is a button's object name, "type:" followed by typed text,
-// "key:" and a key's name (Return, Home...), "key:Shift" (pressed alone), "shift:" followed by a
-// character typed with Shift held, or "menuPaste:" followed by text pasted from the line's context
-// menu.
+// "key:" and a key's name (Return, Home, Tab, Backtab...), "key:Shift"
+// (pressed alone), "shift:" followed by a character typed with Shift held, or
+// "menuPaste:" followed by text pasted from the line's context menu.
 static void act(PanelFixture& f, const QString& step)
 {
     QLineEdit* pLine = f.line();
@@ -68,7 +68,8 @@ static void act(PanelFixture& f, const QString& step)
     else if (step.startsWith(QLatin1String("key:")) && step != QLatin1String("key:Shift"))
     {
         const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
-        QTest::keyClick(pLine, Qt::Key(keys.keyToValue(("Key_" + step.mid(4)).toLatin1())));
+        const auto key = Qt::Key(keys.keyToValue(("Key_" + step.mid(4)).toLatin1()));
+        QTest::keyClick(pLine, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     }
     else if (step == QLatin1String("key:Shift"))
         QTest::keyPress(pLine, Qt::Key_Shift);
@@ -220,6 +221,10 @@ void TestCalculatorInput::withResultShown_data()
         << QStringList{"shift:*"} << "36*";
     QTest::newRow("Shift alone keeps the result state")
         << QStringList{"key:Shift", "type:+"} << "36+";
+    QTest::newRow("Tab on to the next control keeps the result and its state")
+        << QStringList{"key:Tab", "type:+"} << "36+";
+    QTest::newRow("Shift+Tab back keeps the result and its state")
+        << QStringList{"key:Shift", "key:Backtab", "type:+"} << "36+";
     QTest::newRow("a typed digit starts anew") << QStringList{"type:7"} << "7";
     QTest::newRow("the backspace button removes one character") << QStringList{"button_del"} << "3";
     QTest::newRow("after the backspace button a digit button still starts anew")

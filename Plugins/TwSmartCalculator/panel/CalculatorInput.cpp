@@ -275,6 +275,9 @@ bool CalculatorUI::filterCalcKey(QKeyEvent* pKey)
         form->lineEdit_calc->clear();
         return true;
     }
+    // The keyboard moving on to another control leaves the result as it is.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return false;
     if (resultShown)
     {
         // An operator continues with the result; any other key starts anew.
