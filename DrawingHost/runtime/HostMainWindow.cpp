@@ -117,6 +117,9 @@ void HostMainWindow::onToggleButtonClicked()
     static const OdString kCommand(u"_SMARTCALCULATOR");
     if (m_parts.commandStack.lookupCmd(kCommand))
     {
+        // The button shows the dock, which changes only once the command
+        // runs: a command waiting for input may hold it back for long.
+        m_toggleButton->setChecked(!m_toggleButton->isChecked());
         m_parts.processor.queueCommand(QStringLiteral("_SMARTCALCULATOR"));
         return;
     }
