@@ -95,6 +95,8 @@ public:
     void AddReactor(CTwStartPageReactor* pReactor) override { m_pageReactors.add(pReactor); }
     void RemoveReactor(CTwStartPageReactor* pReactor) override { m_pageReactors.remove(pReactor); }
     bool IsStartPageActive() const override { return m_startPageCurrent; }
+    // Document and start-page reactors together.
+    int reactorCount() const { return m_docReactors.size() + m_pageReactors.size(); }
 
     HostDocument* activeDocument() const { return m_active; }
     const QList<HostDocument*>& documents() const { return m_documents; }
