@@ -235,9 +235,14 @@ void TestRandomEvents::tick()
         return windDown();
 
     m_inStep = true;
-    // Back soon to a panel that takes keys and clicks.
-    if ((loaded() && runtime->mainWindow()) || pick(4) != 0 ||
-        !doStep(loaded() ? MainUiAgain : LoadOrUnload))
+    // Back soon to a panel in view, which takes keys, clicks and
+    // measurements.
+    QDockWidget* pDock = panelDock();
+    const Step back = !loaded()                      ? LoadOrUnload
+                      : !runtime->mainWindow()       ? MainUiAgain
+                      : pDock && !pDock->isVisible() ? ToggleButton
+                                                     : StepCount;
+    if (back == StepCount || pick(4) != 0 || !doStep(back))
     {
         while (!doStep(pickStep()))
         {
