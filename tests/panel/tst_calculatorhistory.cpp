@@ -42,6 +42,8 @@ private slots:
     void menuActions();
 
     void deleteButtonsFollowTheirRows();
+    void deleteButtonsOnlyInRowsInView_data();
+    void deleteButtonsOnlyInRowsInView();
     void clearAllOnEmptyHistory();
     void liveResultSwitch();
     void chainedRowSaysSo();
@@ -267,6 +269,101 @@ void TestCalculatorHistory::deleteButtonsFollowTheirRows()
     QCOMPARE(history()->rowCount(), 2);
     QCOMPARE(history()->item(0, 0)->text(), QString("2"));
     QCOMPARE(history()->item(1, 0)->text(), QString("4"));
+}
+
+// What changes the rows in view before the buttons are checked.
+enum class ViewChange
+{
+    None,
+    ScrollToMiddle,
+    DeleteInView,
+    ShorterRows,
+    TallerTable,
+};
+
+void TestCalculatorHistory::deleteButtonsOnlyInRowsInView_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("the newest rows in view after the calculations") << int(ViewChange::None);
+    QTest::newRow("rows scrolled in get buttons, rows scrolled out lose theirs")
+        << int(ViewChange::ScrollToMiddle);
+    QTest::newRow("a row deleted in view leaves the buttons with their rows")
+        << int(ViewChange::DeleteInView);
+    QTest::newRow("more rows fitting the view get buttons") << int(ViewChange::ShorterRows);
+    QTest::newRow("a taller table gives the rows it uncovers buttons")
+        << int(ViewChange::TallerTable);
+}
+
+// A long history keeps a real delete button under the mouse in every row in
+// view, each deleting its own row, and none in the rows out of view.
+void TestCalculatorHistory::deleteButtonsOnlyInRowsInView()
+{
+    QFETCH(int, change);
+    QTableWidget* pTable = history();
+    for (int i = 0; i < 40; ++i)
+        calculate(QString::number(i));
+    // The button under the mouse in the part of the row's last cell in view.
+    auto buttonAt = [&](int row)
+    {
+        const QRect cell = pTable->visualRect(pTable->model()->index(row, 2));
+        const QRect shown = cell.intersected(pTable->viewport()->rect());
+        return qobject_cast<QAbstractButton*>(
+            shown.isEmpty() ? nullptr : pTable->viewport()->childAt(shown.center()));
+    };
+    switch (ViewChange(change))
+    {
+    case ViewChange::None:
+        break;
+    case ViewChange::ScrollToMiddle:
+        pTable->verticalScrollBar()->setValue(pTable->verticalScrollBar()->maximum() / 2);
+        break;
+    case ViewChange::DeleteInView:
+    {
+        // A row in the middle of the view: the buttons below it move up.
+        const int row = pTable->rowAt(pTable->viewport()->height() / 2);
+        QVERIFY(buttonAt(row));
+        QTest::mouseClick(buttonAt(row), Qt::LeftButton);
+        break;
+    }
+    case ViewChange::ShorterRows:
+        pTable->scrollToTop();
+        pTable->verticalHeader()->setMinimumSectionSize(8);
+        pTable->verticalHeader()->setDefaultSectionSize(10);
+        break;
+    case ViewChange::TallerTable:
+        pTable->scrollToTop();
+        pTable->setMinimumHeight(pTable->height() + 100);
+        QTRY_VERIFY(pTable->viewport()->height() > 250);
+        break;
+    }
+    QCoreApplication::processEvents();
+
+    QStringList expressions;
+    int inView = 0;
+    for (int row = 0; row < pTable->rowCount(); ++row)
+    {
+        expressions << pTable->item(row, 0)->text();
+        const QRect cell = pTable->visualRect(pTable->model()->index(row, 2));
+        const bool bInView = pTable->viewport()->rect().intersects(cell);
+        inView += bInView;
+        QAbstractButton* pButton = buttonAt(row);
+        QVERIFY2(bInView == (pButton != nullptr),
+                 qPrintable(QStringLiteral("row %1, in view: %2").arg(row).arg(bInView)));
+        QVERIFY2(bInView == (pTable->cellWidget(row, 2) != nullptr),
+                 qPrintable(QString::number(row)));
+        if (pButton)
+            QVERIFY2(!pButton->accessibleName().isEmpty(), "a name a screen reader can say");
+    }
+    QVERIFY2(inView > 1 && inView < pTable->rowCount(), "a part of the rows in view");
+
+    // The middle row in view goes, and only it.
+    const int row = pTable->rowAt(pTable->viewport()->height() / 2);
+    QTest::mouseClick(buttonAt(row), Qt::LeftButton);
+    expressions.removeAt(row);
+    QStringList left;
+    for (int r = 0; r < pTable->rowCount(); ++r)
+        left << pTable->item(r, 0)->text();
+    QCOMPARE(left, expressions);
 }
 
 void TestCalculatorHistory::clearAllOnEmptyHistory()

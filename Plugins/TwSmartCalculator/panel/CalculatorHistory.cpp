@@ -55,19 +55,27 @@ void CalculatorUI::addHistoryRow(const QString& strExpr, const QString& strResul
     pTable->setItem(iRow, 0, makeHistoryItem(strExpr));
     pTable->setItem(iRow, 1, pResult);
     pTable->setItem(iRow, kDeleteColumn, pDelete);
+    // Its delete button comes with the row into view (HistoryDeleteButtons).
+}
 
+QWidget* CalculatorUI::makeDeleteButton(int iRow)
+{
+    QTableWidget* pTable = form->twHistory;
+    QTableWidgetItem* pDelete = pTable->item(iRow, kDeleteColumn);
     auto* pButton = new QPushButton(pTable);
     pButton->setIcon(CTwUtils::GetIcon(kIconDelete, 16, false));
     pButton->setIconSize(QSize(16, 16));
     pButton->setFlat(true);
+    // Without text the button would have no name for a screen reader.
+    pButton->setAccessibleName(tr("Delete this row"));
     // The row is looked up when clicked: earlier deletions move it up.
     connect(pButton, &QPushButton::clicked, this,
             [this, pDelete]
             {
-                QTableWidget* pOwner = pDelete->tableWidget();
+                QTableWidget* pOwner = pDelete ? pDelete->tableWidget() : nullptr;
                 button_cr_pressed(pOwner ? pOwner->row(pDelete) : -1);
             });
-    pTable->setCellWidget(iRow, kDeleteColumn, pButton);
+    return pButton;
 }
 
 QString CalculatorUI::historyItemText(const QTableWidgetItem* pItem) const

@@ -3,6 +3,7 @@
 #include "CalculatorAccessibility.h"
 #include "CalculatorPrivate.h"
 #include "DeadKeyNativeEventFilter.h"
+#include "HistoryDeleteButtons.h"
 #include "HistoryItemDelegate.h"
 
 #include <CTwCollapsibleGroupBox.h>
@@ -67,6 +68,9 @@ CalculatorUI::CalculatorUI(QWidget* parent)
     pHistory->setTextElideMode(Qt::ElideRight);
     pHistory->setItemDelegate(new HistoryItemDelegate(pHistory));
     pHistory->setContextMenuPolicy(Qt::CustomContextMenu);
+    deleteButtons = std::make_unique<HistoryDeleteButtons>(
+        pHistory, kDeleteColumn, [this](int iRow) { return makeDeleteButton(iRow); },
+        [this](const std::exception* pError) { showFailure(pError); });
 
     pHistory->installEventFilter(&focusTracker);
     form->lineEdit_calc->installEventFilter(&focusTracker);

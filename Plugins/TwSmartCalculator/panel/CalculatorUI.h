@@ -36,6 +36,7 @@
 
 class CalculatorForm;
 class DeadKeyNativeEventFilter;
+class HistoryDeleteButtons;
 class QPoint;
 class QTimer;
 class QTableWidgetItem;
@@ -182,6 +183,8 @@ private:
     void connectSignals();
     void disconnectSignals();
     void setUpUnitPane();
+    // A row's delete button, made as the row comes into view.
+    QWidget* makeDeleteButton(int iRow);
     // Says what the value to convert takes, after a key or paste was refused.
     void showValueHint();
     void setGroupCollapsed(const char* pszName, bool bCollapse);
@@ -223,6 +226,8 @@ private:
     template <class F> void guarded(F&& fn) noexcept;
 
     std::unique_ptr<DeadKeyNativeEventFilter> deadKeyFilter;
+    // Gone before the history table, whose signals it follows.
+    std::unique_ptr<HistoryDeleteButtons> deleteButtons;
     CTwString measurementText;
     CalculatorForm* form = nullptr;
     MyTools::TMyTinyExpr evaluator;
