@@ -806,6 +806,10 @@
         <source>Error: %1</source>
         <translation>Fehler: %1</translation>
     </message>
+    <message>
+        <source>Delete this row</source>
+        <translation>Diese Zeile löschen</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
