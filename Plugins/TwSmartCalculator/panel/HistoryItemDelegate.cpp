@@ -64,7 +64,7 @@ void HistoryItemDelegate::updateEditorGeometry(QWidget* pEditor, const QStyleOpt
                                                const QModelIndex&) const
 {
     // The button fills its cell, as the base class places it, without asking
-    // the style: the view repeats this for every row's button on each added
+    // the style: the view repeats this for every button in view on each added
     // row and each scroll.
     if (pEditor)
         pEditor->setGeometry(option.rect);

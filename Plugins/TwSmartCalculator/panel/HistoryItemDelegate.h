@@ -1,6 +1,6 @@
 #pragma once
 // Draws the history's cells and places the rows' delete buttons. The view
-// calls it for every visible cell on each repaint and for every row's button
+// calls it for every visible cell on each repaint and for every button in view
 // on each layout, so it must stay cheap for long texts and long histories.
 // It also keeps the result column from taking more than half the table, and
 // shows the whole text of a cell that is cut off as its tool tip, with the
