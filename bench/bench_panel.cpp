@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -37,6 +38,15 @@ using Clock = std::chrono::steady_clock;
 double SecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// This thread's processor time: on a shared machine it counts the panel's
+// work without the time other processes held the processor.
+double ThreadCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
 // Runs what the last event posted: the view's zero-timer layout, then the
@@ -226,12 +236,16 @@ void BM_ReturnAsHistoryGrows(benchmark::State& state)
     {
         ShownPanel shown;
         std::vector<double> seconds;
+        std::vector<double> cpuSeconds;
         seconds.reserve(std::size_t(rows));
+        cpuSeconds.reserve(std::size_t(rows));
         for (int i = 0; i < rows; ++i)
         {
             const Calculation calc = CalculationNo(i);
             shown.paste(calc.expr);
+            const double cpuStart = ThreadCpuSeconds();
             seconds.push_back(shown.pressReturn());
+            cpuSeconds.push_back(ThreadCpuSeconds() - cpuStart);
             // Check the first and the last calculation, outside the window
             // that matters only once.
             if ((i == 0 || i == rows - 1) && !shown.lastRowIs(calc.expr, calc.result))
@@ -255,6 +269,11 @@ void BM_ReturnAsHistoryGrows(benchmark::State& state)
         state.counters["last1k_median_ms"] = last.median * 1e3;
         // Flat when near 1: a calculation costs the same at any history length.
         state.counters["last_to_first_median"] = last.median / first.median;
+        const Summary firstCpu = Summarize({cpuSeconds.begin(), cpuSeconds.begin() + window});
+        const Summary lastCpu = Summarize({cpuSeconds.end() - window, cpuSeconds.end()});
+        state.counters["first1k_cpu_median_ms"] = firstCpu.median * 1e3;
+        state.counters["last1k_cpu_median_ms"] = lastCpu.median * 1e3;
+        state.counters["last_to_first_cpu_median"] = lastCpu.median / firstCpu.median;
     }
     state.counters["rows"] = rows;
 }
