@@ -2,6 +2,7 @@
 // and result, a delete button), its reuse, copying and context menu.
 
 #include "CalculatorPrivate.h"
+#include "HistoryDeleteButtons.h"
 
 #include <CTwSystemServices.h>
 #include <CTwUtils.h>
@@ -58,23 +59,18 @@ void CalculatorUI::addHistoryRow(const QString& strExpr, const QString& strResul
     // Its delete button comes with the row into view (HistoryDeleteButtons).
 }
 
-QWidget* CalculatorUI::makeDeleteButton(int iRow)
+QWidget* CalculatorUI::makeDeleteButton()
 {
-    QTableWidget* pTable = form->twHistory;
-    QTableWidgetItem* pDelete = pTable->item(iRow, kDeleteColumn);
-    auto* pButton = new QPushButton(pTable);
+    auto* pButton = new QPushButton(form->twHistory);
     pButton->setIcon(CTwUtils::GetIcon(kIconDelete, 16, false));
     pButton->setIconSize(QSize(16, 16));
     pButton->setFlat(true);
     // Without text the button would have no name for a screen reader.
     pButton->setAccessibleName(tr("Delete this row"));
-    // The row is looked up when clicked: earlier deletions move it up.
+    // The row is looked up when clicked: earlier deletions move it up. A
+    // button whose row has left the table deletes the current row (-1).
     connect(pButton, &QPushButton::clicked, this,
-            [this, pDelete]
-            {
-                QTableWidget* pOwner = pDelete ? pDelete->tableWidget() : nullptr;
-                button_cr_pressed(pOwner ? pOwner->row(pDelete) : -1);
-            });
+            [this, pButton] { button_cr_pressed(deleteButtons->rowOf(pButton)); });
     return pButton;
 }
 

@@ -69,7 +69,7 @@ CalculatorUI::CalculatorUI(QWidget* parent)
     pHistory->setItemDelegate(new HistoryItemDelegate(pHistory));
     pHistory->setContextMenuPolicy(Qt::CustomContextMenu);
     deleteButtons = std::make_unique<HistoryDeleteButtons>(
-        pHistory, kDeleteColumn, [this](int iRow) { return makeDeleteButton(iRow); },
+        pHistory, kDeleteColumn, [this] { return makeDeleteButton(); },
         [this](const std::exception* pError) { showFailure(pError); });
 
     pHistory->installEventFilter(&focusTracker);

@@ -184,7 +184,7 @@ private:
     void disconnectSignals();
     void setUpUnitPane();
     // A row's delete button, made as the row comes into view.
-    QWidget* makeDeleteButton(int iRow);
+    QWidget* makeDeleteButton();
     // Says what the value to convert takes, after a key or paste was refused.
     void showValueHint();
     void setGroupCollapsed(const char* pszName, bool bCollapse);

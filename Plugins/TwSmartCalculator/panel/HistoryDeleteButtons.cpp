@@ -105,8 +105,18 @@ void HistoryDeleteButtons::sync()
     {
         if (table->cellWidget(iRow, column))
             continue;
-        QWidget* pButton = makeButton(iRow);
+        QWidget* pButton = makeButton();
         placed.push_back({QPersistentModelIndex(table->model()->index(iRow, column)), pButton});
         table->setCellWidget(iRow, column, pButton);
     }
+}
+
+int HistoryDeleteButtons::rowOf(const QWidget* pButton) const
+{
+    for (const Placed& p : placed)
+    {
+        if (p.button == pButton)
+            return p.index.isValid() ? p.index.row() : -1;
+    }
+    return -1;
 }

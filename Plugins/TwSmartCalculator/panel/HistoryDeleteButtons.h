@@ -21,10 +21,10 @@ class HistoryDeleteButtons : public QObject
     Q_OBJECT
 
 public:
-    // makeButton returns a new button for a row; failed hears of anything
-    // thrown while the buttons were brought in line (they are retried on the
-    // next change).
-    using MakeButton = std::function<QWidget*(int iRow)>;
+    // makeButton returns a new button (made as a row is inserted, before the
+    // row has its items); failed hears of anything thrown while the buttons
+    // were brought in line (they are retried on the next change).
+    using MakeButton = std::function<QWidget*()>;
     using Failed = std::function<void(const std::exception*)>;
 
     HistoryDeleteButtons(QTableWidget* pTable, int iColumn, MakeButton makeButton, Failed failed);
@@ -32,6 +32,8 @@ public:
 
     // Gives each row in view a button and takes it from each row out of view.
     void sync();
+    // The row a button made here stands in now; -1 once its row is gone.
+    int rowOf(const QWidget* pButton) const;
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
