@@ -90,15 +90,10 @@ void TestEngine::results_data()
     QTest::newRow("integer sum keeps no point") << "102+5" << 3 << "107";
     QTest::newRow("trailing zeros trimmed") << "5*0.84" << 3 << "4.2";
     QTest::newRow("division by a negative") << "17/-2" << 3 << "-8.5";
-    QTest::newRow("power") << "3^2" << 3 << "9";
     QTest::newRow("modulo") << "5%2" << 3 << "1";
     QTest::newRow("nested brackets") << "2/((1+(18-8))*(2+8))" << 6 << "0.018182";
-    QTest::newRow("chain of implicit products") << "2(pi)2(2)(3)pi(4)(5)(6*pi)(7)pi" << 3
-                                                << "1963767.275";
     QTest::newRow("accuracy 0 keeps integer zeros") << "5*(6-2)" << 0 << "20";
     QTest::newRow("accuracy 0 rounds ties to even") << "2.5" << 0 << "2";
-    QTest::newRow("sqrt") << "sqrt(9)" << 0 << "3";
-    QTest::newRow("nrt") << "nrt(3,27)" << 5 << "3";
     QTest::newRow("odd root of a negative") << "nrt(3,-8)" << 4 << "-2";
     QTest::newRow("a negative index is odd by its absolute value") << "nrt(-3,-8)" << 4 << "-0.5";
     QTest::newRow("upper case rtod") << "RtoD(0.98)" << 4 << "56.1499";
@@ -109,12 +104,9 @@ void TestEngine::results_data()
     QTest::newRow("rnd halves away from zero") << "rnd(-4.845)" << 3 << "-5";
     QTest::newRow("rnd keeps the sign of zero") << "rnd(-0.4)" << 2 << "-0";
     QTest::newRow("trc gives plus zero") << "trc(-0.9)" << 3 << "0";
-    QTest::newRow("fmod") << "fmod(5,2)" << 3 << "1";
     QTest::newRow("fmod of pi") << "fmod(pi,2)" << 4 << "1.1416";
     QTest::newRow("abs") << "abs(-5.79)" << 1 << "5.8";
     QTest::newRow("exp") << "exp(5)" << 3 << "148.413";
-    QTest::newRow("pi") << "pi" << 4 << "3.1416";
-    QTest::newRow("e") << "e" << 6 << "2.718282";
     QTest::newRow("3e is a product") << "3e" << 6 << "8.154845";
     QTest::newRow("exponent form is e times") << "1e-5" << 4 << "-2.2817";
     QTest::newRow("negative rounding to zero keeps minus") << "-0.0001" << 3 << "-0";
@@ -131,7 +123,6 @@ void TestEngine::results_data()
     QTest::newRow("exp overflow is not an error") << "exp(1000)" << 2 << "inf";
     QTest::newRow("negative infinity") << "-exp(1000)" << 2 << "-inf";
     QTest::newRow("spaces and tabs between tokens are skipped") << "(1)+ \t(2)" << 0 << "3";
-    QTest::newRow("call in first argument of fmod") << "fmod(sqrt(4),2)" << 0 << "0";
 }
 
 void TestEngine::results()
@@ -152,10 +143,8 @@ void TestEngine::errors_data()
     QTest::newRow("missing close bracket") << "(4+(8*9)" << 51;
     QTest::newRow("missing open bracket") << "5+43)" << 51;
     QTest::newRow("log10 of negative") << "log10(-10)" << 55;
-    QTest::newRow("ln of negative") << "ln(-5)" << 55;
     QTest::newRow("ln of zero") << "ln(0)" << 55;
     QTest::newRow("log10 of zero") << "log10(0)" << 55;
-    QTest::newRow("sqrt of negative") << "sqrt(-7)" << 56;
     QTest::newRow("sqrt with sign and no bracket") << "sqrt-4" << 56;
     QTest::newRow("nrt with index 0") << "nrt(0,8)" << 56;
     QTest::newRow("even root of a negative") << "nrt(2,-4)" << 68;
@@ -197,7 +186,6 @@ void TestEngine::commaRule_data()
     QTest::newRow("trailing") << "4," << "error 65";
     QTest::newRow("before a 2-parameter call") << "5,nrt(4,3)" << "error 65";
     QTest::newRow("after a 1-parameter function") << "sqrt(43.6,3)" << "error 65";
-    QTest::newRow("in sin") << "sin(13,5)" << "error 65";
     QTest::newRow("second separator") << "log(43.6,3,23)" << "error 65";
     QTest::newRow("bracketed first argument then two separators") << "nrt(.4,(2),3)"
                                                                    << "error 65";
@@ -205,7 +193,6 @@ void TestEngine::commaRule_data()
     QTest::newRow("after a 2-parameter call at top level") << "pow(2,2),3" << "error 65";
     QTest::newRow("call in first argument does not block") << "fmod(sqrt(4),3)" << "2";
     QTest::newRow("nested 2-parameter calls") << "pow(nrt(2,16),log(8,2))" << "64";
-    QTest::newRow("2-parameter call in second argument") << "fmod(7,pow(2,2))" << "3";
     QTest::newRow("extra argument after inner call") << "nrt(2,log(4,2),3)" << "error 49";
 }
 
@@ -227,7 +214,6 @@ void TestEngine::implicitMultiplication_data()
     QTest::newRow("number before pi") << "2pi" << "2*pi";
     QTest::newRow("pi before number") << "pi2" << "pi*2";
     QTest::newRow("pi before bracket") << "pi(4)" << "pi*(4)";
-    QTest::newRow("number before e") << "3e" << "3*e";
     QTest::newRow("e before number") << "e3" << "e*3";
     QTest::newRow("exponent notation") << "2e3" << "2*e*3";
     QTest::newRow("number before function") << "2sqrt(9)" << "2*sqrt(9)";
@@ -259,7 +245,6 @@ void TestEngine::angleUnits_data()
 
     QTest::newRow("sin in degrees") << "sin(-5)" << 0 << 3 << "-0.087";
     QTest::newRow("cos in degrees") << "cos(1)" << 0 << 5 << "0.99985";
-    QTest::newRow("acos in degrees") << "acos(1)" << 0 << 3 << "0";
     QTest::newRow("atan in degrees") << "atan(1)" << 0 << 4 << "45";
     QTest::newRow("asin of -1 is in range") << "asin(-1)" << 0 << 4 << "-90";
     QTest::newRow("asin in grads") << "asin(1)" << 2 << 4 << "100";
@@ -274,7 +259,6 @@ void TestEngine::angleUnits_data()
     QTest::newRow("tan pole 3pi/2 in radians") << "tan(3pi/2)" << 3 << 4 << "error 72";
     QTest::newRow("90 is no pole in radians") << "tan(90)" << 3 << 3 << "-1.995";
     QTest::newRow("100 degrees is no grads pole") << "tan(100)" << 0 << 4 << "-5.6713";
-    QTest::newRow("-100 degrees is no grads pole") << "tan(-100)" << 0 << 4 << "5.6713";
 }
 
 void TestEngine::angleUnits()
@@ -293,8 +277,6 @@ void TestEngine::guardedFunctions_data()
 
     QTest::newRow("overflow") << "10^400" << "error 66";
     QTest::newRow("underflow") << "10^-400" << "error 66";
-    QTest::newRow("keypad 10^()") << "10^(400)" << "error 66";
-    QTest::newRow("keypad e^()") << "e^(1000)" << "error 66";
     QTest::newRow("pow overflow") << "pow(10,400)" << "error 66";
     QTest::newRow("zero to a negative power") << "0^-1" << "error 52";
     QTest::newRow("log of zero") << "log(0,10)" << "error 52";
@@ -303,8 +285,6 @@ void TestEngine::guardedFunctions_data()
     QTest::newRow("log of negative") << "log(-1,10)" << "error 68";
     QTest::newRow("log 1 to base 1") << "log(1,1)" << "error 68";
     QTest::newRow("inexact alone is no error") << "2^0.5" << "1.4142";
-    QTest::newRow("pow exact") << "pow(2,10)" << "1024";
-    QTest::newRow("exp is not guarded") << "exp(1000)" << "inf";
 }
 
 void TestEngine::guardedFunctions()
@@ -497,9 +477,7 @@ void TestEngine::messages_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("49") << 49 << "Error calculating the formula.";
     QTest::newRow("51") << 51 << "Wrong number of brackets.";
-    QTest::newRow("52") << 52 << "Cannot divide by 0.";
     QTest::newRow("53") << 53 << "There is no previous result.";
     QTest::newRow("65") << 65
                         << "Commas are only accepted as separators for functions with multiple "
