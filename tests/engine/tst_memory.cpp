@@ -23,13 +23,11 @@ void TestMemory::set_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<double>("value"); // the value afterwards, from 42
 
-    QTest::newRow("integer") << "13" << true << 13.0;
     QTest::newRow("negative decimal") << "-0.125" << true << -0.125;
     QTest::newRow("leading point") << ".25" << true << 0.25;
     QTest::newRow("negative leading point") << "-.5" << true << -0.5;
     QTest::newRow("trailing point") << "12." << true << 12.0;
     QTest::newRow("400 zeros are still zero") << QString(400, '0') << true << 0.0;
-    QTest::newRow("letters") << "abc" << false << 42.0;
     QTest::newRow("decimal comma") << "0,5" << false << 42.0;
     QTest::newRow("minus point") << "-." << false << 42.0;
     QTest::newRow("lone point") << "." << false << 42.0;
@@ -77,21 +75,15 @@ void TestMemory::addAndSubtract_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<double>("value");
 
-    QTest::newRow("add to zero") << "0" << true << "5" << true << 5.0;
-    QTest::newRow("add with trailing zero") << "0" << true << "5.6440" << true << 5.644;
-    QTest::newRow("add refuses comma") << "0" << true << "2,3" << false << 0.0;
     QTest::newRow("add negative") << "6" << true << "-8" << true << -2.0;
-    QTest::newRow("add zero") << "-7" << true << "0" << true << -7.0;
     QTest::newRow("add huge") << "0.00038" << true << "370000000000000000000000000" << true
                               << 3.7e26;
-    QTest::newRow("add trailing points") << "2." << true << "7." << true << 9.0;
     QTest::newRow("add refuses percent") << "12.003" << true << "35%" << false << 12.003;
     QTest::newRow("a sum beyond the double range is refused")
         << "1e308" << true << "1e308" << false << 1e308;
     QTest::newRow("a difference beyond the double range is refused")
         << "-1e308" << false << "1e308" << false << -1e308;
     QTest::newRow("subtract") << "0" << false << "12.125" << true << -12.125;
-    QTest::newRow("subtract negative point") << "0" << false << "-.25" << true << 0.25;
     QTest::newRow("subtract negative") << "0.875" << false << "-0.125" << true << 1.0;
     QTest::newRow("subtract refuses expression") << "90" << false << "2+log(23,3)" << false << 90.0;
 }
