@@ -66,7 +66,6 @@ void TestUnitConverter::conversions_data()
     Row("millimetre to mile", T::Length, U::Millimeter, U::Mile, 1609344.0, 1.0);
     Row("sq mile to hectare", T::Area, U::Mile, U::Hectare, 8.0, 2071.9904882688);
     Row("acre to sq kilometre", T::Area, U::Acre, U::Kilometer, 1046.0, 4.23301181783032);
-    Row("hectare to sq kilometre", T::Area, U::Hectare, U::Kilometer, 10000.0, 100.0);
     Row("cu centimetre to cu foot", T::Volume, U::Centimeter, U::Foot, 500000.0,
         17.657333360743905);
     Row("negative cu feet lose their sign", T::Volume, U::Foot, U::Meter, -845.0, 23.9277353702405);
@@ -74,7 +73,6 @@ void TestUnitConverter::conversions_data()
     Row("degree to radian", T::Angular, U::Degree, U::Radian, 85.0, 1.4835298641951802);
     Row("circle to degree", T::Angular, U::Circle, U::Degree, 2.864, 1031.04);
     Row("radian to grad", T::Angular, U::Radian, U::Grad, 47.1945, 3004.4951847001817);
-    Row("grad to circle", T::Angular, U::Grad, U::Circle, 200.0, 0.5);
     Row("negative angle keeps its sign", T::Angular, U::Degree, U::Radian, -180.0, -M_PI);
 
     Row("angular id as length source is metres", T::Length, U::Radian, U::Centimeter, 2.0, 200.0);
@@ -154,7 +152,6 @@ void TestUnitConverter::unitAtPosition_data()
 
     QTest::newRow("length opens on millimetres") << T::Length << 0 << U::Millimeter;
     QTest::newRow("length lists inches before metres") << T::Length << 2 << U::Inch;
-    QTest::newRow("length position 5 is the metre") << T::Length << 5 << U::Meter;
     QTest::newRow("area ends with the hectare") << T::Area << 9 << U::Hectare;
     QTest::newRow("angular lists grads before radians") << T::Angular << 1 << U::Grad;
     QTest::newRow("no angular selection counts as degrees") << T::Angular << -1 << U::Degree;
