@@ -148,10 +148,6 @@ void TestMeasurements::measure_data()
         << ""
         << "button_getAngle" << QStringList{"0,0", "10,0", "10,1", "0,1", "Acute"} << 0 << "0"
         << "Angle = 0.0000°" << 1;
-    QTest::newRow("degrees/minutes/seconds compute in degrees")
-        << ""
-        << "button_getAngle" << sixty + QStringList{"A"} << 1 << "60"
-        << "Angle = 60d0'0\"" << 1;
     QTest::newRow("grads arrive in grads")
         << ""
         << "button_getAngle" << sixty + QStringList{"A"} << 2 << "66.6666666667"
