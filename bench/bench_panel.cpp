@@ -9,6 +9,7 @@
 // posts have run (the table's delayed layout, the repaint), because that is
 // when the user sees the result; the synchronous part alone would hide the
 // view's deferred work.
+#include <CTwPanelHost.h>
 #include <CalculatorUI.h>
 #include <HostRuntime.h>
 #include <TMyTinyExpr.h>
@@ -66,7 +67,7 @@ template <class T> T* Child(QWidget* pPanel, const char* pszName)
 class ShownPanel
 {
 public:
-    ShownPanel() : panel(std::make_unique<CalculatorUI>())
+    ShownPanel() : panel(std::make_unique<CalculatorUI>(std::make_unique<CTwPanelHost>()))
     {
         panel->buildGroupsAndIcons();
         panel->resize(320, 720);
@@ -118,7 +119,7 @@ void BM_PanelConstruction(benchmark::State& state)
 {
     {
         // Check once: the groups were built and the icons found.
-        CalculatorUI panel;
+        CalculatorUI panel(std::make_unique<CTwPanelHost>());
         panel.buildGroupsAndIcons();
         auto* pArea = Child<QAbstractButton>(&panel, "button_getArea");
         if (!Child<QWidget>(&panel, "gb_UnitConv") || !pArea || pArea->icon().isNull())
@@ -130,7 +131,7 @@ void BM_PanelConstruction(benchmark::State& state)
     for (auto _ : state)
     {
         const Clock::time_point start = Clock::now();
-        auto panel = std::make_unique<CalculatorUI>();
+        auto panel = std::make_unique<CalculatorUI>(std::make_unique<CTwPanelHost>());
         panel->buildGroupsAndIcons();
         state.SetIterationTime(SecondsSince(start));
         panel.reset();

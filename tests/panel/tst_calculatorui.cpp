@@ -1,18 +1,10 @@
-// The panel as built: its fresh state, slot order, collapsible groups, the
-// unit conversion pane and the German catalogue.
-
-#include "PanelTestSupport.h"
+// The panel as built: its collapsible groups, the unit conversion pane, its
+// look in either theme and the German catalogue.
 
 #include "../support/Contrast.h"
-
-#include <CTwCollapsibleGroupBox.h>
-#include <UIManager.h>
-#include <ui/HostIcons.h>
-#include <ui/Theme.h>
+#include "../support/PanelFixture.h"
 
 #include <QComboBox>
-#include <QHeaderView>
-#include <QMetaMethod>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -29,12 +21,9 @@ private slots:
     void cleanup()
     {
         closePanel();
-        runtime.ui().setColorTheme(1);
-        applyTheme(*qApp, 1);
+        qApp->setPalette(QPalette());
     }
 
-    void freshPanel();
-    void slotsInTheirOrder();
     void groupsAndCollapsing();
 
     void valueToConvert_data();
@@ -54,113 +43,24 @@ private slots:
     void germanCatalogue();
 
 private:
-    // As the host switches its theme: the palette reaches the widgets
-    // through posted events.
-    void switchTheme(int colorTheme)
+    // As the host switches its theme: a dark or light palette, which reaches
+    // the widgets through posted events.
+    void switchTheme(bool bDark)
     {
-        runtime.ui().setColorTheme(colorTheme);
-        applyTheme(*qApp, colorTheme);
+        host->dark = bDark;
+        QPalette palette;
+        if (bDark)
+        {
+            palette.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
+            palette.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+        }
+        qApp->setPalette(palette);
         QCoreApplication::sendPostedEvents();
-        if (panel)
-            QCOMPARE(panel->palette().color(QPalette::Window),
-                     qApp->palette().color(QPalette::Window));
     }
     QComboBox* combo(const char* pszName) const { return child<QComboBox>(panel.get(), pszName); }
     QLineEdit* valueField() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConInput"); }
     QLineEdit* output() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConOutput"); }
 };
-
-void TestCalculatorUI::freshPanel()
-{
-    QCOMPARE(history()->rowCount(), 0);
-    QCOMPARE(history()->columnCount(), 3);
-    QVERIFY(history()->horizontalHeader()->isHidden());
-    QVERIFY(history()->verticalHeader()->isHidden());
-    QVERIFY(line()->text().isEmpty());
-    QCOMPARE(line()->placeholderText(), QString("0"));
-    QVERIFY(errorLabel()->text().isEmpty());
-    QCOMPARE(combo("comboBox_unit")->currentText(), QString("Length"));
-    QCOMPARE(combo("comboBox_convertFrom")->count(), 8);
-    QCOMPARE(combo("comboBox_convertTo")->currentText(), QString("Millimeters"));
-    QCOMPARE(panel->windowTitle(), QString("Smart Calculator"));
-}
-
-void TestCalculatorUI::slotsInTheirOrder()
-{
-    // Slot indices are part of the panel's interface.
-    const QStringList expected = {"button_0_pressed()",
-                                  "button_1_pressed()",
-                                  "button_2_pressed()",
-                                  "button_3_pressed()",
-                                  "button_4_pressed()",
-                                  "button_5_pressed()",
-                                  "button_6_pressed()",
-                                  "button_7_pressed()",
-                                  "button_8_pressed()",
-                                  "button_9_pressed()",
-                                  "button_plus_pressed()",
-                                  "button_minus_pressed()",
-                                  "button_multiplication_pressed()",
-                                  "button_divide_pressed()",
-                                  "button_bracketOpen_pressed()",
-                                  "button_bracketClose_pressed()",
-                                  "button_1divx_pressed()",
-                                  "button_x2_pressed()",
-                                  "button_x3_pressed()",
-                                  "button_xn_pressed()",
-                                  "button_sqrt_pressed()",
-                                  "button_nrt_pressed()",
-                                  "button_10x_pressed()",
-                                  "button_ex_pressed()",
-                                  "button_pi_pressed()",
-                                  "button_e_pressed()",
-                                  "button_sin_pressed()",
-                                  "button_cos_pressed()",
-                                  "button_tan_pressed()",
-                                  "button_asin_pressed()",
-                                  "button_acos_pressed()",
-                                  "button_atan_pressed()",
-                                  "button_log10_pressed()",
-                                  "button_ln_pressed()",
-                                  "button_log_pressed()",
-                                  "button_abs_pressed()",
-                                  "button_rnd_pressed()",
-                                  "button_trc_pressed()",
-                                  "button_r2d_pressed()",
-                                  "button_d2r_pressed()",
-                                  "button_mset_pressed()",
-                                  "button_madd_pressed()",
-                                  "button_msub_pressed()",
-                                  "button_mcle_pressed()",
-                                  "button_mrec_pressed()",
-                                  "button_cr_pressed(int)",
-                                  "button_cr_pressed()",
-                                  "button_ch_pressed()",
-                                  "loadHistoryItem(int,int)",
-                                  "unitConversionTypeChanged()",
-                                  "button_convert_pressed()",
-                                  "button_equals_pressed()",
-                                  "button_del_pressed()",
-                                  "button_delAll_pressed()",
-                                  "button_decPoint_pressed()",
-                                  "button_ans_pressed()",
-                                  "button_copyToClip_pressed()",
-                                  "button_copyToCommand_pressed()",
-                                  "button_getDistance_pressed()",
-                                  "button_getAngle_pressed()",
-                                  "button_getArea_pressed()",
-                                  "button_getCircumference_pressed()",
-                                  "expressionChanged()",
-                                  "showHistoryContextMenu(QPoint)"};
-    const QMetaObject& meta = CalculatorUI::staticMetaObject;
-    QStringList declared;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-    {
-        QCOMPARE(meta.method(i).methodType(), QMetaMethod::Slot); // no signals
-        declared << QString::fromLatin1(meta.method(i).methodSignature());
-    }
-    QCOMPARE(declared, expected);
-}
 
 void TestCalculatorUI::groupsAndCollapsing()
 {
@@ -178,9 +78,9 @@ void TestCalculatorUI::groupsAndCollapsing()
     const char* contents[] = {"w_calcFunc", "w_Scientific", "w_MeasurementTools", "w_UnitConv"};
     for (int i = 0; i < 4; ++i)
     {
-        auto* pBox = child<CTwCollapsibleGroupBox>(panel.get(), names[i]);
-        QCOMPARE(pBox->text(), titles[i]);
-        QCOMPARE(pBox->contentWidget(), child<QWidget>(panel.get(), contents[i]));
+        auto* pBox = child<FakeGroup>(panel.get(), names[i]);
+        QCOMPARE(pBox->header->text(), titles[i]);
+        QVERIFY(pBox->isAncestorOf(child<QWidget>(panel.get(), contents[i])));
     }
     QVERIFY(!child<QAbstractButton>(panel.get(), "button_getArea")->icon().isNull());
 
@@ -201,18 +101,13 @@ void TestCalculatorUI::valueToConvert_data()
     QTest::addColumn<bool>("hint"); // something was refused
 
     // The field holds "7" before: a paste replaces it, typing appends.
-    QTest::newRow("digits") << "12" << false << "712" << false;
     QTest::newRow("one decimal point") << "2.5" << false << "72.5" << false;
-    QTest::newRow("a leading point") << ".5" << true << ".5" << false;
     QTest::newRow("a typed decimal comma is the point") << "2,5" << false << "72.5" << false;
     QTest::newRow("a pasted decimal comma is the point") << "2,5" << true << "2.5" << false;
     QTest::newRow("typed: no sign") << "-1" << false << "71" << true;
-    QTest::newRow("typed: no exponent") << "1e3" << false << "713" << true;
     QTest::newRow("typed: no second point") << "1.2.3" << false << "71.23" << true;
-    QTest::newRow("typed: no comma after a point") << "1.2,3" << false << "71.23" << true;
     QTest::newRow("pasted letters change nothing") << "12abc" << true << "7" << true;
     QTest::newRow("a pasted comma and point change nothing") << "1.234,5" << true << "7" << true;
-    QTest::newRow("a pasted sign changes nothing") << "-5" << true << "7" << true;
 }
 
 void TestCalculatorUI::valueToConvert()
@@ -248,18 +143,12 @@ void TestCalculatorUI::conversion_data()
 
     QTest::newRow("metres to centimetres") << 0 << 5 << 1 << "1"
                                            << "100";
-    QTest::newRow("acres to square kilometres") << 1 << 8 << 6 << "1046"
-                                                << "4.2330118178";
     QTest::newRow("degrees to radians") << 3 << 0 << 2 << "85"
                                         << "1.4835298642";
-    QTest::newRow("trailing zeros dropped") << 0 << 0 << 0 << "2.50"
-                                            << "2.5";
     QTest::newRow("a lone point is 0") << 0 << 0 << 1 << "."
                                        << "0";
     QTest::newRow("nothing typed is 0") << 3 << 1 << 3 << ""
                                         << "0";
-    QTest::newRow("below the tenth decimal shows 0") << 0 << 0 << 7 << "0.00001"
-                                                     << "0";
     QTest::newRow("400 nines are beyond a double: said, not 0")
         << 0 << 0 << 1 << QString(400, '9') << "The value is too large to convert.";
     QTest::newRow("a result beyond a double is said, not inf")
@@ -307,8 +196,12 @@ void TestCalculatorUI::conversionKeys()
     combo("comboBox_convertTo")->setCurrentIndex(1);   // centimetres
     valueField()->setFocus();
     QTest::keyClicks(valueField(), "2");
-    nativeKey(valueField(), Qt::Key_Comma, ",", 110); // the keypad's decimal key
-    nativeKey(valueField(), Qt::Key_Comma, ",", 110); // only one point
+    // The keypad's decimal key, twice: only one point.
+    for (int i = 0; i < 2; ++i)
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Comma, Qt::KeypadModifier, 0, 110, 0, ",");
+        QApplication::sendEvent(valueField(), &press);
+    }
     QTest::keyClicks(valueField(), "5");
     QCOMPARE(valueField()->text(), QString("2.5"));
 
@@ -368,23 +261,24 @@ void TestCalculatorUI::unitPaneComesIntoView()
 
 void TestCalculatorUI::errorStandsOut_data()
 {
-    QTest::addColumn<int>("colorTheme");
+    QTest::addColumn<bool>("dark");
     QTest::addColumn<bool>("switched"); // while the panel is up, else before it is made
-    QTest::newRow("light") << 1 << false;
-    QTest::newRow("dark") << 2 << false;
-    QTest::newRow("switched to dark") << 2 << true;
-    QTest::newRow("switched back to light") << 1 << true;
+    QTest::newRow("light") << false << false;
+    QTest::newRow("dark") << true << false;
+    QTest::newRow("switched to dark") << true << true;
 }
 
 void TestCalculatorUI::errorStandsOut()
 {
-    QFETCH(int, colorTheme);
+    QFETCH(bool, dark);
     QFETCH(bool, switched);
-    closePanel();
-    switchTheme(switched ? 3 - colorTheme : colorTheme);
-    openPanel();
-    if (switched)
-        switchTheme(colorTheme);
+    if (!switched)
+    {
+        switchTheme(dark);
+        closePanel();
+        openPanel();
+    }
+    switchTheme(dark);
     calculate("1/0");
     QLabel* pLabel = errorLabel();
     QCOMPARE(pLabel->text(), QString("!"));
@@ -409,16 +303,17 @@ void TestCalculatorUI::errorStandsOut()
 
 void TestCalculatorUI::iconsFollowTheTheme()
 {
+    // The fake host draws its icons white for the dark theme.
     auto* pHelp = child<QAbstractButton>(panel.get(), "button_help");
-    auto drawn = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
+    auto drawnWhite = [pHelp]
+    { return pHelp->icon().pixmap(16, 16).toImage().pixelColor(8, 8) == Qt::white; };
     panel->buildGroupsAndIcons();
-    QCOMPARE(drawn(pHelp->icon()), drawn(QIcon(iconPathForId(24, false))));
-
+    QVERIFY(!drawnWhite());
     // The host switches its theme while the panel is up.
-    switchTheme(2);
-    QCOMPARE(drawn(pHelp->icon()), drawn(QIcon(iconPathForId(24, true))));
-    switchTheme(1);
-    QCOMPARE(drawn(pHelp->icon()), drawn(QIcon(iconPathForId(24, false))));
+    switchTheme(true);
+    QVERIFY(drawnWhite());
+    switchTheme(false);
+    QVERIFY(!drawnWhite());
 }
 
 void TestCalculatorUI::germanCatalogue()
@@ -433,6 +328,7 @@ void TestCalculatorUI::germanCatalogue()
     QCOMPARE(child<QAbstractButton>(panel.get(), "button_ch")->toolTip(),
              QString("Verlauf löschen"));
     QCOMPARE(combo("comboBox_unit")->currentText(), QString("Länge"));
+    QCOMPARE(child(panel.get(), "button_sqrt")->accessibleName(), QString("Quadratwurzel"));
     calculate("1/0");
     QCOMPARE(errorLabel()->toolTip(), QString("Division durch 0 ist nicht möglich."));
 }

@@ -3,7 +3,7 @@
 // dead circumflex types "^" at once, and the keypad's decimal key, which
 // prints "," in German, types ".".
 
-#include "PanelTestSupport.h"
+#include "../support/PanelFixture.h"
 
 #include <QProcess>
 
@@ -42,7 +42,9 @@ void TestRealKeyboard::initTestCase()
         QSKIP("needs a real X server: run it through tests/realdisplay/with-xvfb");
     // The server is this test's own: its layout may change.
     QCOMPARE(QProcess::execute("setxkbmap", {"de"}), 0);
-    panel = std::make_unique<CalculatorUI>();
+    auto pHost = std::make_unique<FakePanelHost>();
+    host = pHost.get();
+    panel = std::make_unique<CalculatorUI>(std::move(pHost));
     panel->show();
     QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
     // No window manager: the X server's focus is set directly.

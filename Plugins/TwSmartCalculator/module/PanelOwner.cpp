@@ -1,6 +1,7 @@
 #include "PanelOwner.h"
 
 #include <CTwDocument.h>
+#include <CTwPanelHost.h>
 #include <CTwStartPage.h>
 #include <CTwSystemServices.h>
 #include <CalculatorUI.h>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include <memory>
 #include <set>
 
 namespace
@@ -102,7 +104,7 @@ QDockWidget* ensurePanel(PanelLayout layout)
     {
         if (!g_panel)
         {
-            g_panel = new CalculatorUI(nullptr);
+            g_panel = new CalculatorUI(std::make_unique<CTwPanelHost>(), nullptr);
             QObject::connect(g_panel, &QObject::destroyed, g_anchor, [] { g_panel = nullptr; });
         }
         CTwSystemServices* pServices = GetTwSystemServices();

@@ -4,12 +4,8 @@
 #include "CalculatorPrivate.h"
 #include "HistoryDeleteButtons.h"
 
-#include <CTwSystemServices.h>
-#include <CTwUtils.h>
-
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
 
@@ -62,7 +58,7 @@ void CalculatorUI::addHistoryRow(const QString& strExpr, const QString& strResul
 QWidget* CalculatorUI::makeDeleteButton()
 {
     auto* pButton = new QPushButton(form->twHistory);
-    pButton->setIcon(CTwUtils::GetIcon(kIconDelete, 16, false));
+    pButton->setIcon(host->icon(kIconDelete));
     pButton->setIconSize(QSize(16, 16));
     pButton->setFlat(true);
     // Without text the button would have no name for a screen reader.
@@ -131,8 +127,9 @@ void CalculatorUI::loadHistoryItem(int iRow, int column)
                 return;
             if (column == 0)
             {
+                // The row as calculated, not chained on whatever is shown now.
+                input.replaced();
                 form->lineEdit_calc->setText(pItem->text());
-                resultShown = false;
             }
             else
             {
@@ -191,12 +188,8 @@ void CalculatorUI::button_copyToCommand_pressed()
 
 void CalculatorUI::sendToCommandLine(const QString& text)
 {
-    CTwSystemServices* pServices = GetTwSystemServices();
-    CTwMainFrame* pFrame = pServices ? pServices->GetMainFrame() : nullptr;
-    if (!pFrame)
-        return;
-    pFrame->SendToCommandLine(CTwString(text));
-    if (QMainWindow* pWindow = pFrame->GetMainWindow())
+    host->sendToCommandLine(text);
+    if (QWidget* pWindow = host->mainWindow())
         pWindow->activateWindow();
 }
 

@@ -8,67 +8,19 @@
 #include "InsertedNumber.h"
 #include "KeyRules.h"
 
-#include <CTwDocument.h>
-#include <CTwSystemServices.h>
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 
 #include <algorithm>
 
-void CalculatorUI::insertText(const QString& text, InsertKind kind)
+void CalculatorUI::insertText(const QString& text, InsertKind kind, bool bBracketButton)
 {
-    if (text.isEmpty())
-        return;
-    if (resultShown && kind == InsertKind::Operator)
-        armChain();
     QLineEdit* pLine = form->lineEdit_calc;
-    QString line = pLine->text();
-    int pos = pLine->cursorPosition();
-    const int len = int(line.size());
-
-    auto isOperator = [this](QChar c)
-    {
-        return c.unicode() < 0x80 && std::find(operatorChars.begin(), operatorChars.end(),
-                                               char(c.unicode())) != operatorChars.end();
-    };
-    // Between two operands the cursor is not at a boundary: after an operator
-    // or ")" (or at the start), and before an operator, "(" or the end.
-    auto atBoundary = [&]
-    {
-        if (pos != len && !isOperator(line.at(pos)) && line.at(pos) != QLatin1Char('('))
-            return false;
-        return pos == 0 || isOperator(line.at(pos - 1)) || line.at(pos - 1) == QLatin1Char(')');
-    };
-
-    if (kind == InsertKind::Function && !atBoundary())
-    {
-        // The function wraps the whole line (or the shown result, as "ans").
-        QString wrapped = text;
-        wrapped.insert(wrapped.size() - 1, resultShown ? QStringLiteral("ans") : line);
-        pLine->setText(wrapped);
-        resultShown = false;
-        if (text.size() >= 2 && text.at(text.size() - 2) == QLatin1Char(','))
-            pLine->setCursorPosition(int(text.size()) - 2);
-        return;
-    }
-    if ((resultShown && kind != InsertKind::Operator) ||
-        (kind == InsertKind::Number && !atBoundary()))
-    {
-        line.clear();
-        pos = 0;
-    }
-
-    line.insert(pos, text);
-    pLine->setText(line);
-    resultShown = false;
-    int cursor = pos + int(text.size());
-    if (text.endsWith(QLatin1Char(')')) && !insertingClosingBracket)
-        --cursor;
-    if (text.size() > 1 && text.at(text.size() - 2) == QLatin1Char(','))
-        --cursor;
-    pLine->setCursorPosition(cursor);
+    const InputLine::Text edit =
+        input.insert({pLine->text(), pLine->cursorPosition()}, text, kind, bBracketButton);
+    pLine->setText(edit.text);
+    pLine->setCursorPosition(edit.cursor);
 }
 
 void CalculatorUI::insertNumber(double value, InsertKind kind)
@@ -76,9 +28,9 @@ void CalculatorUI::insertNumber(double value, InsertKind kind)
     insertText(InsertedNumberText(value), kind);
 }
 
-void CalculatorUI::pressKey(const QString& text, InsertKind kind)
+void CalculatorUI::pressKey(const QString& text, InsertKind kind, bool bBracketButton)
 {
-    guarded([&] { insertText(text, kind); });
+    guarded([&] { insertText(text, kind, bBracketButton); });
     form->lineEdit_calc->setFocus();
 }
 
@@ -130,18 +82,17 @@ void CalculatorUI::button_bracketClose_pressed()
 {
     // From its button the cursor goes behind the bracket; from a pasted text
     // ending with ")" it stays inside.
-    insertingClosingBracket = true;
-    pressKey(QStringLiteral(")"), InsertKind::Operand);
-    insertingClosingBracket = false;
+    pressKey(QStringLiteral(")"), InsertKind::Operand, true);
 }
 
 void CalculatorUI::button_del_pressed()
 {
     // The button edits a shown result like any text and keeps the state.
-    const bool bResultShown = resultShown;
+    const bool bResultShown = input.isResultShown();
     form->lineEdit_calc->setFocus();
     form->lineEdit_calc->backspace();
-    resultShown = bResultShown;
+    if (bResultShown)
+        input.resumeResult();
 }
 
 void CalculatorUI::button_delAll_pressed()
@@ -154,7 +105,7 @@ void CalculatorUI::expressionChanged()
 {
     form->errorMessage->setText(QString());
     form->errorMessage->setToolTip(QString());
-    followChain(form->lineEdit_calc->text());
+    input.textChanged(form->lineEdit_calc->text());
     refreshPreview();
 }
 
@@ -170,7 +121,7 @@ bool CalculatorUI::runCalculation(QString strExpr, std::u16string& strResult)
     strExpr.remove(QLatin1Char(' '));
     if (strExpr.isEmpty())
         return false;
-    const int iAccuracy = ActiveAccuracy();
+    const int iAccuracy = accuracy();
     std::u16string expr = strExpr.toStdU16String();
     expr.resize(std::min(expr.size(), expr.find(u'\0')));
     try
@@ -191,40 +142,54 @@ bool CalculatorUI::runCalculation(QString strExpr, std::u16string& strResult)
 
 void CalculatorUI::button_equals_pressed()
 {
-    if (resultShown)
+    if (input.isResultShown())
         return;
     guarded(
         [this]
         {
-            QString expr = form->lineEdit_calc->text();
-            expr.remove(QLatin1Char(' '));
-            const QString strChained = chainedExpression(form->lineEdit_calc->text());
-            const bool bChained = strChained != form->lineEdit_calc->text();
-            const QString strFullValue = chain.full;
-            evaluator.SetAngleUnit(ActiveAngleUnit());
+            const InputLine::Calculation calc =
+                input.calculation(form->lineEdit_calc->text(), lastResultText());
+            evaluator.SetAngleUnit(angleUnit());
             std::u16string result;
-            if (!runCalculation(strChained, result))
+            if (!runCalculation(calc.expression, result))
                 return;
             const QString strResult = QString::fromStdU16String(result);
+            const QString strFull = lastResultText();
             // The result state first: the text change then shows no preview.
-            resultShown = true;
+            input.showResult(strResult, strFull);
             form->lineEdit_calc->setText(strResult);
-            rememberShownResult(strResult);
             CalculatorAccessibility::announceResult(*form, strResult);
-            // The row shows the line as the person saw it.
-            addHistoryRow(expr, strResult, QString::fromStdU16String(evaluator.GetLastResult()));
-            if (bChained)
+            addHistoryRow(calc.row, strResult, strFull);
+            if (calc.chained)
             {
                 QTableWidget* pHistory = form->twHistory;
                 if (QTableWidgetItem* pItem = pHistory->item(pHistory->rowCount() - 1, 0))
                     pItem->setData(
                         kHistoryNoteRole,
-                        tr("Calculated with the full previous result, %1.").arg(strFullValue));
+                        tr("Calculated with the full previous result, %1.").arg(calc.fullValue));
             }
             form->errorMessage->setToolTip(QString());
             form->twHistory->scrollToBottom();
         });
     form->lineEdit_calc->setFocus();
+}
+
+int CalculatorUI::accuracy() const
+{
+    constexpr int kDefaultAccuracy = 4;
+    const std::optional<PanelHost::Drawing> drawing = host->activeDrawing();
+    return drawing ? drawing->precision : kDefaultAccuracy;
+}
+
+int CalculatorUI::angleUnit() const
+{
+    const std::optional<PanelHost::Drawing> drawing = host->activeDrawing();
+    return CalculatorAngleUnit(drawing ? drawing->angularUnit : 0);
+}
+
+QString CalculatorUI::lastResultText()
+{
+    return QString::fromStdU16String(evaluator.GetLastResult());
 }
 
 bool CalculatorUI::eventFilter(QObject* pWatched, QEvent* pEvent)
@@ -255,40 +220,26 @@ bool CalculatorUI::eventFilter(QObject* pWatched, QEvent* pEvent)
 
 bool CalculatorUI::filterCalcKey(QKeyEvent* pKey)
 {
-    const int key = pKey->key();
-    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_CapsLock)
-        return true;
     if (KeyRules::isKeypadDecimal(*pKey))
     {
         insertText(QStringLiteral("."), InsertKind::Operand);
         return true;
     }
-    // "=" is never part of an expression: typed, it calculates as its button does.
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
-        key == Qt::Key_Equal)
+    switch (input.key({pKey->key(), pKey->modifiers()}))
     {
+    case InputLine::KeyAction::PassOn:
+        return false;
+    case InputLine::KeyAction::ClearFirst:
+        form->lineEdit_calc->clear();
+        return false;
+    case InputLine::KeyAction::Consume:
+        return true;
+    case InputLine::KeyAction::Calculate:
         button_equals_pressed();
         return true;
-    }
-    if (key == Qt::Key_Escape)
-    {
+    case InputLine::KeyAction::Clear:
         form->lineEdit_calc->clear();
         return true;
-    }
-    // The keyboard moving on to another control leaves the result as it is.
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
-        return false;
-    if (resultShown)
-    {
-        // An operator continues with the result; any other key starts anew.
-        const bool bContinues = key == Qt::Key_Asterisk || key == Qt::Key_Plus ||
-                                key == Qt::Key_Minus || key == Qt::Key_Slash ||
-                                key == Qt::Key_Dead_Circumflex;
-        if (bContinues)
-            armChain();
-        else
-            form->lineEdit_calc->clear();
-        resultShown = false;
     }
     return false;
 }

@@ -5,27 +5,10 @@
 
 #include "CalculatorPrivate.h"
 
-#include <CTwDocument.h>
-#include <CTwSystemServices.h>
-#include <OdResBuf.h>
-
-#include <cmath>
-
 bool CalculatorUI::runHostCommand(const QString& strCommand)
 {
-    CTwSystemServices* pServices = GetTwSystemServices();
-    if (!pServices)
-        return false;
     setEnabled(false);
-    // Whatever the host is running would otherwise take the command's name as
-    // its input.
-    pServices->SendMacro(CTwString(QStringLiteral("^C^C")), 0).release();
-    OdResBufPtr pList = OdResBuf::newRb(kRtString);
-    pList->setString(CTwString(strCommand));
-    pList->last()->setNext(OdResBuf::newRb(kRtNone));
-    const int status = pServices->ExecuteCommandList(0, pList);
-    pList.release();
-    return status >= 0;
+    return host->runMeasuringCommand(strCommand);
 }
 
 void CalculatorUI::startMeasurement(const QString& strCommand, MeasurementKind kind)
@@ -108,8 +91,8 @@ void CalculatorUI::completeMeasurement()
     guarded(
         [&]
         {
-            OdDbDatabasePtr pDb = ActiveDatabase();
-            if (!pDb)
+            const std::optional<PanelHost::Drawing> drawing = host->activeDrawing();
+            if (!drawing)
                 return; // the drawing went while the host measured: nothing to read
             bRead = true;
 
@@ -120,13 +103,13 @@ void CalculatorUI::completeMeasurement()
                 insertText(measurementText.toQString(), InsertKind::Number);
                 break;
             case MeasurementKind::Distance:
-                value = pDb->getLastDistance();
+                value = drawing->lastDistance;
                 break;
             case MeasurementKind::Circumference:
-                value = pDb->getLastPerimeter();
+                value = drawing->lastPerimeter;
                 break;
             case MeasurementKind::Area:
-                value = pDb->getLastArea();
+                value = drawing->lastArea;
                 if (value == 0.0)
                     value = -1.0; // no area was measured
                 break;

@@ -6,10 +6,6 @@
 #include "HistoryDeleteButtons.h"
 #include "HistoryItemDelegate.h"
 
-#include <CTwCollapsibleGroupBox.h>
-#include <CTwHelp.h>
-#include <CTwSystemServices.h>
-#include <CTwUtils.h>
 #include <UnitCatalogue.h>
 
 #include <QAbstractEventDispatcher>
@@ -24,10 +20,8 @@
 namespace
 {
 
-constexpr int kHelpTopic = 3108;
 constexpr int kIconHelp = 24;
 constexpr int kIconClearHistory = 180;
-constexpr int kFirstDarkTheme = 2;
 // Well above any expression a person writes or pastes; the engine takes
 // linear time in the length.
 constexpr int kMaxExpressionLength = 16 * 1024 * 1024;
@@ -40,9 +34,8 @@ constexpr int kDeleteColumnWidth = 24;
 
 } // namespace
 
-CalculatorUI::CalculatorUI(QWidget* parent)
-    : QWidget(parent, Qt::WindowFlags()),
-      form(new CalculatorForm), operatorChars{'+', '-', '*', '/', '^'}
+CalculatorUI::CalculatorUI(std::unique_ptr<PanelHost> pHost, QWidget* parent)
+    : QWidget(parent, Qt::WindowFlags()), form(new CalculatorForm), host(std::move(pHost))
 {
     setupUi(form, this);
     previewTimer = new QTimer(this);
@@ -198,7 +191,7 @@ void CalculatorUI::connectSignals()
     // paste from the line's menu, a middle click, a drop) must end it too, or
     // Return would then do nothing.
     connections.push_back(
-        connect(f.lineEdit_calc, &QLineEdit::textEdited, this, [this] { resultShown = false; }));
+        connect(f.lineEdit_calc, &QLineEdit::textEdited, this, [this] { input.editedByMouse(); }));
 }
 
 void CalculatorUI::disconnectSignals()
@@ -210,24 +203,20 @@ void CalculatorUI::disconnectSignals()
 
 void CalculatorUI::setThemeIcons()
 {
-    CTwSystemServices* pServices = GetTwSystemServices();
-    const bool bDark = pServices && pServices->GetColorTheme() >= kFirstDarkTheme;
-    form->button_convert->setIcon(QIcon(bDark ? QStringLiteral(":/images/dark/Convert_Icon.png")
-                                              : QStringLiteral(":/images/light/Convert_Icon.png")));
-
-    const QString root = QStringLiteral(":/images");
-    form->button_getAngle->setIcon(CTwUtils::loadIcon(QStringLiteral("Angle_Icon"), {}, root, 1));
-    form->button_getArea->setIcon(CTwUtils::loadIcon(QStringLiteral("Area_Icon"), {}, root, 1));
+    form->button_convert->setIcon(QIcon(host->isDarkTheme()
+                                            ? QStringLiteral(":/images/dark/Convert_Icon.png")
+                                            : QStringLiteral(":/images/light/Convert_Icon.png")));
+    form->button_getAngle->setIcon(host->namedIcon(QStringLiteral("Angle_Icon"), {}));
+    form->button_getArea->setIcon(host->namedIcon(QStringLiteral("Area_Icon"), {}));
     form->button_getCircumference->setIcon(
-        CTwUtils::loadIcon(QStringLiteral("Circumference_Icon"), {}, root, 1));
-    form->button_getDistance->setIcon(
-        CTwUtils::loadIcon(QStringLiteral("Distance_Icon"), {}, root, 1));
+        host->namedIcon(QStringLiteral("Circumference_Icon"), {}));
+    form->button_getDistance->setIcon(host->namedIcon(QStringLiteral("Distance_Icon"), {}));
     form->button_copyClip->setIcon(
-        CTwUtils::loadIcon(QStringLiteral("copy"), QStringLiteral("command/"), root, 1));
-    form->button_copyCommand->setIcon(CTwUtils::loadIcon(
-        QStringLiteral("convert-block"), QStringLiteral("custom_block/block_editor/"), root, 1));
-    form->button_help->setIcon(CTwUtils::GetIcon(kIconHelp, 16, false));
-    form->button_ch->setIcon(CTwUtils::GetIcon(kIconClearHistory, 16, false));
+        host->namedIcon(QStringLiteral("copy"), QStringLiteral("command/")));
+    form->button_copyCommand->setIcon(host->namedIcon(
+        QStringLiteral("convert-block"), QStringLiteral("custom_block/block_editor/")));
+    form->button_help->setIcon(host->icon(kIconHelp));
+    form->button_ch->setIcon(host->icon(kIconClearHistory));
     themeIconsSet = true;
 }
 
@@ -270,7 +259,7 @@ void CalculatorUI::buildGroupsAndIcons()
             setThemeIcons();
 
             // Built once: a second call only refreshes the icons.
-            if (form->scrollAreaWidgetContents->findChild<CTwCollapsibleGroupBox*>())
+            if (form->scrollAreaWidgetContents->findChild<QWidget*>(QStringLiteral("gb_calcFunc")))
                 return;
 
             struct Group
@@ -287,11 +276,10 @@ void CalculatorUI::buildGroupsAndIcons()
             };
             for (const Group& group : groups)
             {
-                auto* pBox = new CTwCollapsibleGroupBox(form->wCollapsableContainers);
+                QWidget* pBox =
+                    host->makeGroup(form->wCollapsableContainers, tr(group.title), group.content);
                 form->verticalLayout_3->addWidget(pBox);
                 pBox->setObjectName(QLatin1String(group.name));
-                pBox->setText(tr(group.title));
-                pBox->setContentWidget(group.content);
             }
             CalculatorAccessibility::orderTabs(this);
         });
@@ -299,9 +287,8 @@ void CalculatorUI::buildGroupsAndIcons()
 
 void CalculatorUI::setGroupCollapsed(const char* pszName, bool bCollapse)
 {
-    if (auto* pBox = form->scrollAreaWidgetContents->findChild<CTwCollapsibleGroupBox*>(
-            QLatin1String(pszName)))
-        pBox->setCollapse(bCollapse);
+    if (auto* pBox = form->scrollAreaWidgetContents->findChild<QWidget*>(QLatin1String(pszName)))
+        host->setGroupCollapsed(pBox, bCollapse);
 }
 
 void CalculatorUI::collapseFunctions(bool bCollapse)
@@ -342,9 +329,9 @@ void CalculatorUI::collapseUnitConversion(bool bCollapse)
 
 void CalculatorUI::scrollToUnitPane()
 {
-    auto* pBox = form->scrollAreaWidgetContents->findChild<CTwCollapsibleGroupBox*>(
-        QStringLiteral("gb_UnitConv"));
-    if (!pBox || pBox->isCollapsed())
+    auto* pBox = form->scrollAreaWidgetContents->findChild<QWidget*>(QStringLiteral("gb_UnitConv"));
+    // A collapsed group hides its content.
+    if (!pBox || !form->w_UnitConv->isVisibleTo(pBox))
         return;
     const QPoint top = pBox->mapTo(form->scrollAreaWidgetContents, QPoint(0, 0));
     const int viewHeight = form->scrollArea->viewport()->height();
@@ -358,14 +345,7 @@ void CalculatorUI::scrollToUnitPane()
 
 void CalculatorUI::showHelp()
 {
-    guarded(
-        []
-        {
-            CTwSystemServices* pServices = GetTwSystemServices();
-            CTwHelp* pHelp = GetTwHelp();
-            if (pServices && pHelp)
-                pHelp->Help(pServices->GetHelpName(), kHelpTopic, false, nullptr, 16);
-        });
+    guarded([this] { host->showHelp(); });
 }
 
 void CalculatorUI::showFailure(const std::exception* pError)

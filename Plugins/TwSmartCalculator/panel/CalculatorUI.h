@@ -1,11 +1,13 @@
 #pragma once
 // The calculator panel: one widget with the input line, the keypad and
 // function buttons, the history, the memory buttons, the measurement tools
-// and the unit conversion pane. The module creates it once and docks it in
-// the host window.
+// and the unit conversion pane. The module creates it once, hands it the host
+// (PanelHost: the drawing's settings, the command line, measuring commands)
+// and docks it in the host window.
 //
 // How one calculation flows:
-//   keys and buttons -> insertText (cursor placed inside function brackets)
+//   keys and buttons -> InputLine decides (cursor placed inside function
+//   brackets, a shown result continued or replaced) -> the line shows it
 //   -> Return/Enter/Space or "=" -> angle unit from the active drawing
 //   -> runCalculation (spaces removed, accuracy from the drawing's linear
 //   precision, engine GetResult) -> result into the input line, a history
@@ -23,7 +25,9 @@
 // CalculatorUnitPane.cpp.
 
 #include "CTwFocusEater.h"
+#include "InputLine.h"
 #include "MeasurementRun.h"
+#include "PanelHost.h"
 
 #include <CTwString.h>
 #include <TMyMemory.h>
@@ -41,21 +45,12 @@ class QPoint;
 class QTimer;
 class QTableWidgetItem;
 
-// How a text enters the input line (see insertText).
-enum class InsertKind : int
-{
-    Number = 0,   // a formatted number: memory, measurements
-    Operator = 1, // + - * / ^2 ^3 ^
-    Function = 2, // sqrt() nrt(,) sin() ... wraps the line when not at a boundary
-    Operand = 3,  // digits, . ( ) pi e ans, history texts
-};
-
 class CalculatorUI : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CalculatorUI(QWidget* parent = nullptr);
+    explicit CalculatorUI(std::unique_ptr<PanelHost> pHost, QWidget* parent = nullptr);
     ~CalculatorUI() override;
 
     void setupUi(CalculatorForm* pForm, QWidget* pPanel);
@@ -73,7 +68,8 @@ public:
     void showHelp();
 
     // Input line.
-    void insertText(const QString& text, InsertKind kind);
+    // bBracketButton: the ")" button, which leaves the cursor behind it.
+    void insertText(const QString& text, InsertKind kind, bool bBracketButton = false);
     void insertNumber(double value, InsertKind kind);
     void showError(const QString& strMessage);
     // True when strResult was computed (replaced only then); false for an
@@ -194,19 +190,16 @@ private:
     void setIndicatorColours();
     // Evaluates the line for the preview label.
     void updatePreview();
-    // A result is shown: remember its texts for exact chaining.
-    void rememberShownResult(const QString& strShown);
-    // An operator continues the shown result.
-    void armChain();
-    // Follows an edit of the line: one inside the leading result ends the chain.
-    void followChain(const QString& strLine);
-    // The line as the engine gets it: with the leading result as `ans` while
-    // chaining holds.
-    QString chainedExpression(const QString& strLine);
+    // The active drawing's decimals (4 without one) and the evaluator's angle
+    // unit for it (degrees without one).
+    int accuracy() const;
+    int angleUnit() const;
+    // The `ans` text, which chaining compares with the shown result's.
+    QString lastResultText();
     // Scrolls the expanded unit conversion group into view.
     void scrollToUnitPane();
     // A keypad or function button: insert, then the focus back to the line.
-    void pressKey(const QString& text, InsertKind kind);
+    void pressKey(const QString& text, InsertKind kind, bool bBracketButton = false);
     // MS, M+ and M-: evaluate the line, hand the value to the register.
     void changeMemory(bool (TMyMemory::*pOperation)(const std::string&), const char* pszRefusal);
     // The "M" indicator and MR's tool tip, after the register changed.
@@ -234,24 +227,12 @@ private:
     TMyMemory memory;
     CTwFocusEater focusTracker;
     MeasurementRun pendingMeasurement;
-    std::vector<char> operatorChars;
-    bool insertingClosingBracket = false;
-    bool resultShown = false;
+    InputLine input;
+    std::unique_ptr<PanelHost> host;
     // Set once buildGroupsAndIcons has run: from then on a theme change
     // brings the other theme's icons.
     bool themeIconsSet = false;
     std::vector<QMetaObject::Connection> connections;
-
-    // Exact chaining: the shown result's text, its full value (the `ans`
-    // text) and the line as last seen, to tell where an edit happened.
-    struct ResultChain
-    {
-        QString shown;
-        QString full;
-        QString lineText;
-        bool armed = false;
-    };
-    ResultChain chain;
     QTimer* previewTimer = nullptr;
     bool previewEnabled = true;
 };

@@ -1,12 +1,10 @@
 #pragma once
+// The panel driven as a user does, in front of a fake host: clicks on
+// buttons found by object name, keys, and the host's drawing set by the test.
 
-// Helpers shared by the panel tests: a panel inside the drawing host's
-// runtime (so the active drawing, its precision and angle unit are real),
-// driven as a user does: clicks on buttons found by object name and keys.
+#include "FakePanelHost.h"
 
 #include <CalculatorUI.h>
-#include <Documents.h>
-#include <HostRuntime.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,7 +30,9 @@ public:
     // A shown and active panel, no drawing open.
     void openPanel()
     {
-        panel = std::make_unique<CalculatorUI>();
+        auto pHost = std::make_unique<FakePanelHost>();
+        host = pHost.get();
+        panel = std::make_unique<CalculatorUI>(std::move(pHost));
         panel->show();
         QApplication::setActiveWindow(panel.get());
         QVERIFY(QTest::qWaitForWindowActive(panel.get()));
@@ -41,16 +41,9 @@ public:
     void closePanel()
     {
         panel.reset();
-        runtime.documents().closeAll();
+        host = nullptr;
     }
-
-    // The sample drawing with the given linear precision and angular unit.
-    void openDrawing(int luprec, int aunits)
-    {
-        HostDocument* pDoc = runtime.openSampleDrawing();
-        pDoc->database()->setLUPREC(OdInt16(luprec));
-        pDoc->database()->setAUNITS(OdInt16(aunits));
-    }
+    void openDrawing(int luprec, int aunits) { host->drawing = PanelHost::Drawing{luprec, aunits}; }
 
     QLineEdit* line() const { return child<QLineEdit>(panel.get(), "lineEdit_calc"); }
     QTableWidget* history() const { return child<QTableWidget>(panel.get(), "twHistory"); }
@@ -75,13 +68,7 @@ public:
         setLine(text);
         QTest::keyClick(line(), Qt::Key_Return);
     }
-    // A key press carrying a native virtual key, as the window system sends it.
-    static void nativeKey(QWidget* pTarget, int key, const QString& text, quint32 nativeVirtualKey)
-    {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::KeypadModifier, 0, nativeVirtualKey, 0, text);
-        QApplication::sendEvent(pTarget, &press);
-    }
 
-    HostRuntime runtime;
+    FakePanelHost* host = nullptr;
     std::unique_ptr<CalculatorUI> panel;
 };
