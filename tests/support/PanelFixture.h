@@ -1,10 +1,10 @@
 #pragma once
-// The panel driven as a user does, in front of a fake host: clicks on
-// buttons found by object name, keys, and the host's drawing set by the test.
-
-#include "FakePanelHost.h"
+// The panel driven as a user does, in front of a plain fake host: clicks on
+// buttons found by object name, keys, and the host's drawing, command line,
+// main window and theme set and read by the test.
 
 #include <CalculatorUI.h>
+#include <PanelHost.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,9 +12,62 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
+
+// The host's collapsible group as far as the panel relies on it: a header
+// button that takes the keyboard, and a content hidden while collapsed.
+class FakeGroup : public QWidget
+{
+public:
+    FakeGroup(QWidget* pParent, const QString& title, QWidget* pContent)
+        : QWidget(pParent), header(new QToolButton(this)), body(new QWidget(this))
+    {
+        header->setText(title);
+        header->setFocusPolicy(Qt::StrongFocus);
+        (new QVBoxLayout(body))->addWidget(pContent);
+        auto* pLayout = new QVBoxLayout(this);
+        pLayout->addWidget(header);
+        pLayout->addWidget(body);
+    }
+    QToolButton* header;
+    QWidget* body;
+};
+
+class FakePanelHost : public PanelHost
+{
+public:
+    std::optional<Drawing> activeDrawing() const override { return drawing; }
+    bool runMeasuringCommand(const QString&) override { return true; }
+    void sendToCommandLine(const QString& text) override { commandLine = text; }
+    QWidget* mainWindow() const override { return const_cast<QWidget*>(&window); }
+    bool isDarkTheme() const override { return dark; }
+    // White drawn for the dark theme, black for the light one.
+    QIcon icon(int) const override
+    {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(dark ? Qt::white : Qt::black);
+        return QIcon(pixmap);
+    }
+    QIcon namedIcon(const QString&, const QString&) const override { return icon(0); }
+    void showHelp() override {}
+    QWidget* makeGroup(QWidget* pParent, const QString& strTitle, QWidget* pContent) override
+    {
+        return new FakeGroup(pParent, strTitle, pContent);
+    }
+    void setGroupCollapsed(QWidget* pGroup, bool bCollapse) override
+    {
+        static_cast<FakeGroup*>(pGroup)->body->setVisible(!bCollapse);
+    }
+
+    std::optional<Drawing> drawing;
+    QString commandLine;
+    QWidget window; // the host's main window
+    bool dark = false;
+};
 
 template <class T = QWidget> T* child(QWidget* pPanel, const char* pszName)
 {

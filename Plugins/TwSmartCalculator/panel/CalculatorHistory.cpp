@@ -97,6 +97,7 @@ void CalculatorUI::button_cr_pressed(int iRow)
                 return;
             ScheduleButtonDeletion(pTable, iRow);
             pTable->removeRow(iRow);
+            input.historyChanged();
             // Single-item selection ignores selectRow: make the last row current.
             if (pTable->rowCount() > 0)
                 pTable->setCurrentCell(pTable->rowCount() - 1, 0);
@@ -113,6 +114,7 @@ void CalculatorUI::button_ch_pressed()
                 ScheduleButtonDeletion(pTable, iRow);
             pTable->clear();
             pTable->setRowCount(0);
+            input.historyChanged();
         });
     form->lineEdit_calc->setFocus();
 }

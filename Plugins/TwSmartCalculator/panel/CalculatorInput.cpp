@@ -121,6 +121,8 @@ bool CalculatorUI::runCalculation(QString strExpr, std::u16string& strResult)
     strExpr.remove(QLatin1Char(' '));
     if (strExpr.isEmpty())
         return false;
+    // Every calculation follows the drawing in front, also one for the memory.
+    evaluator.SetAngleUnit(angleUnit());
     const int iAccuracy = accuracy();
     std::u16string expr = strExpr.toStdU16String();
     expr.resize(std::min(expr.size(), expr.find(u'\0')));
@@ -149,7 +151,6 @@ void CalculatorUI::button_equals_pressed()
         {
             const InputLine::Calculation calc =
                 input.calculation(form->lineEdit_calc->text(), lastResultText());
-            evaluator.SetAngleUnit(angleUnit());
             std::u16string result;
             if (!runCalculation(calc.expression, result))
                 return;
@@ -200,6 +201,8 @@ bool CalculatorUI::eventFilter(QObject* pWatched, QEvent* pEvent)
         {
             if (pWatched == form->lineEdit_calc && deadKeyFilter->filterEvent(pEvent))
                 bConsumed = true;
+            else if (pEvent->type() == QEvent::MouseButtonPress && pWatched == form->lineEdit_calc)
+                input.clicked();
             else if (pEvent->type() == QEvent::KeyPress)
             {
                 auto* pKey = static_cast<QKeyEvent*>(pEvent);
@@ -225,12 +228,16 @@ bool CalculatorUI::filterCalcKey(QKeyEvent* pKey)
         insertText(QStringLiteral("."), InsertKind::Operand);
         return true;
     }
-    switch (input.key({pKey->key(), pKey->modifiers()}))
+    QLineEdit* pLine = form->lineEdit_calc;
+    const InputLine::KeyDecision decision =
+        input.key({pKey->key(), pKey->modifiers()},
+                  {pLine->text(), pLine->cursorPosition(), pLine->hasSelectedText()});
+    switch (decision.action)
     {
     case InputLine::KeyAction::PassOn:
         return false;
     case InputLine::KeyAction::ClearFirst:
-        form->lineEdit_calc->clear();
+        pLine->clear();
         return false;
     case InputLine::KeyAction::Consume:
         return true;
@@ -238,7 +245,13 @@ bool CalculatorUI::filterCalcKey(QKeyEvent* pKey)
         button_equals_pressed();
         return true;
     case InputLine::KeyAction::Clear:
-        form->lineEdit_calc->clear();
+        pLine->clear();
+        return true;
+    case InputLine::KeyAction::Copy:
+        copyToClipboard(decision.text);
+        return true;
+    case InputLine::KeyAction::Show:
+        pLine->setText(decision.text);
         return true;
     }
     return false;

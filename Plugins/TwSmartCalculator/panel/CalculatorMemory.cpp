@@ -23,8 +23,11 @@ void CalculatorUI::changeMemory(bool (TMyMemory::*pOperation)(const std::string&
         [&]
         {
             std::u16string result;
-            // The angle unit stays as the last calculation set it.
-            if (!runCalculation(form->lineEdit_calc->text(), result))
+            // The line as Return would calculate it, chained on a shown
+            // result included.
+            const QString strExpr =
+                input.calculation(form->lineEdit_calc->text(), lastResultText()).expression;
+            if (!runCalculation(strExpr, result))
                 return;
             // The fuller previous result text, not the rounded one; the shown
             // one only where that fuller text overflows (1.797693135e+308 for

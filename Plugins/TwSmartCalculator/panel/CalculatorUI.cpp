@@ -61,6 +61,13 @@ CalculatorUI::CalculatorUI(std::unique_ptr<PanelHost> pHost, QWidget* parent)
     pHistory->setTextElideMode(Qt::ElideRight);
     pHistory->setItemDelegate(new HistoryItemDelegate(pHistory));
     pHistory->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Up and Down in the input line recall the expressions, newest first.
+    input.setHistory(
+        [pHistory](int iBack) -> std::optional<QString>
+        {
+            const QTableWidgetItem* pItem = pHistory->item(pHistory->rowCount() - 1 - iBack, 0);
+            return pItem ? std::optional<QString>(pItem->text()) : std::nullopt;
+        });
     deleteButtons = std::make_unique<HistoryDeleteButtons>(
         pHistory, kDeleteColumn, [this] { return makeDeleteButton(); },
         [this](const std::exception* pError) { showFailure(pError); });

@@ -1,6 +1,8 @@
 #include "InputLine.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 bool InputLine::isOperator(QChar c)
 {
@@ -54,45 +56,150 @@ InputLine::Text InputLine::insert(const Text& line, const QString& text, InsertK
     return {result, cursor};
 }
 
-InputLine::KeyAction InputLine::key(const Key& key)
+namespace
 {
+
+bool isPlainNumber(const QString& strLine)
+{
+    // [+-]? digits with at most one point, at least one digit
+    int i = (strLine.startsWith(u'-') || strLine.startsWith(u'+')) ? 1 : 0;
+    bool bDigit = false;
+    bool bPoint = false;
+    for (; i < strLine.size(); ++i)
+    {
+        const QChar c = strLine.at(i);
+        if (c >= u'0' && c <= u'9')
+            bDigit = true;
+        else if (c == u'.' && !bPoint)
+            bPoint = true;
+        else
+            return false;
+    }
+    return bDigit;
+}
+
+bool isMove(int key)
+{
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
+}
+
+bool isOperatorKey(int key)
+{
+    return key == Qt::Key_Asterisk || key == Qt::Key_Plus || key == Qt::Key_Minus ||
+           key == Qt::Key_Slash || key == Qt::Key_AsciiCircum || key == Qt::Key_Dead_Circumflex;
+}
+
+} // namespace
+
+bool InputLine::finishedForSpace(const QString& strLine)
+{
+    if (strLine.isEmpty() || strLine.contains(u' ') || isPlainNumber(strLine))
+        return false;
+    const QChar last = strLine.back();
+    return !isOperator(last) && last != u'%' && last != u'(' && last != u',';
+}
+
+InputLine::KeyDecision InputLine::key(const Key& key, const Text& line)
+{
+    const Qt::KeyboardModifiers held = key.modifiers & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                        Qt::AltModifier | Qt::MetaModifier);
     switch (key.key)
     {
     case Qt::Key_Shift:
     case Qt::Key_Control:
     case Qt::Key_CapsLock:
-        return KeyAction::Consume;
+        return {KeyAction::Consume};
     // "=" is never part of an expression: typed, it calculates as its button does.
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
     case Qt::Key_Equal:
-        return KeyAction::Calculate;
+        return {KeyAction::Calculate};
+    case Qt::Key_Space:
+        // Typed between numbers it is a space; a shown result has no end to
+        // continue, and calculating it again would change nothing.
+        if (m_resultShown)
+            return {KeyAction::Consume};
+        return {finishedForSpace(line.text) ? KeyAction::Calculate : KeyAction::PassOn};
     case Qt::Key_Escape:
-        return KeyAction::Clear;
-    // The keyboard moving on to another control leaves the result as it is.
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return KeyAction::PassOn;
+        m_recallBack = 0;
+        return {KeyAction::Clear};
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (held == Qt::NoModifier)
+            return recall(key.key == Qt::Key_Up ? 1 : -1, line);
+        break;
     default:
         break;
     }
-    if (!m_resultShown)
-        return KeyAction::PassOn;
-    m_resultShown = false;
-    // An operator continues with the result; any other key starts anew.
-    switch (key.key)
+    return m_resultShown ? keyOnResult(key, line) : KeyDecision(KeyAction::PassOn);
+}
+
+InputLine::KeyDecision InputLine::keyOnResult(const Key& key, const Text& line)
+{
+    const bool bControl = key.modifiers & Qt::ControlModifier;
+    // Copying looks at the result and leaves it as it is.
+    if ((bControl && (key.key == Qt::Key_C || key.key == Qt::Key_Insert)) ||
+        key.key == Qt::Key_Copy)
+        return line.hasSelection ? KeyDecision(KeyAction::PassOn)
+                                 : KeyDecision(KeyAction::Copy, line.text);
+    // Moving or selecting keeps the result, as text: a digit then goes where
+    // the cursor is.
+    if (isMove(key.key) || (bControl && key.key == Qt::Key_A))
     {
-    case Qt::Key_Asterisk:
-    case Qt::Key_Plus:
-    case Qt::Key_Minus:
-    case Qt::Key_Slash:
-    case Qt::Key_Dead_Circumflex:
-        m_chained = true;
-        return KeyAction::PassOn;
-    default:
-        return KeyAction::ClearFirst;
+        m_resultShown = false;
+        return {KeyAction::PassOn};
     }
+    if (isOperatorKey(key.key) && !bControl)
+    {
+        m_resultShown = false;
+        m_chained = true;
+        return {KeyAction::PassOn};
+    }
+    // A key that types or deletes starts a new expression; one that does
+    // neither (Tab, a function key, Alt on its way to a menu) leaves the
+    // result alone.
+    // Qt numbers the keys that have a character below Escape, the first of
+    // the others.
+    const bool bTypes = key.key < Qt::Key_Escape && !(key.modifiers & Qt::AltModifier);
+    const bool bDeletes = key.key == Qt::Key_Backspace || key.key == Qt::Key_Delete ||
+                          (key.key == Qt::Key_Insert && (key.modifiers & Qt::ShiftModifier));
+    if (bControl || bTypes || bDeletes)
+    {
+        m_resultShown = false;
+        return {KeyAction::ClearFirst};
+    }
+    return {KeyAction::PassOn};
+}
+
+InputLine::KeyDecision InputLine::recall(int iStep, const Text& line)
+{
+    const int target = m_recallBack + iStep;
+    if (target < 0)
+        return {KeyAction::Consume};
+    std::optional<QString> expression;
+    if (target > 0)
+    {
+        expression = m_history ? m_history(target - 1) : std::nullopt;
+        if (!expression)
+            return {KeyAction::Consume}; // past the oldest, or no history
+    }
+    if (m_recallBack == 0)
+        m_draft = {line.text, m_resultShown, m_chained};
+    m_recallBack = target;
+    if (target == 0)
+    {
+        m_resultShown = m_draft.resultShown;
+        m_chained = m_draft.chained;
+        expression = m_draft.text;
+    }
+    else
+    {
+        m_resultShown = false;
+        m_chained = false;
+    }
+    // Shown as it was, not an edit of what was there.
+    m_lineText = *expression;
+    return {KeyAction::Show, *expression};
 }
 
 void InputLine::showResult(const QString& strShown, const QString& strFullValue)
@@ -102,6 +209,7 @@ void InputLine::showResult(const QString& strShown, const QString& strFullValue)
     m_full = strFullValue;
     m_lineText = strShown;
     m_chained = false;
+    m_recallBack = 0;
 }
 
 void InputLine::textChanged(const QString& strLine)
@@ -133,6 +241,26 @@ InputLine::Calculation InputLine::calculation(const QString& strLine, const QStr
     if (!isOperator(strLine.at(shown)) || strAns != m_full)
         return calc;
     calc.expression = QStringLiteral("ans") + strLine.mid(shown);
+    calc.row = plainDecimal(m_full) + strLine.mid(shown);
+    calc.row.remove(u' ');
     calc.chained = true;
     return calc;
+}
+
+QString InputLine::plainDecimal(const QString& strValue)
+{
+    const QByteArray text = strValue.toLatin1();
+    double value = 0.0;
+    const auto read = std::from_chars(text.constData(), text.constData() + text.size(), value);
+    if (read.ec != std::errc() || read.ptr != text.constData() + text.size() ||
+        !std::isfinite(value))
+        return strValue;
+    // The shortest fixed text that reads back as the same double; the
+    // longest, for the smallest subnormal, has 327 characters.
+    char buffer[400];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (written.ec != std::errc())
+        return strValue;
+    return QString::fromLatin1(buffer, written.ptr - buffer);
 }
