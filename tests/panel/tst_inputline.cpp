@@ -224,6 +224,8 @@ void TestInputLine::keys_data()
     row("Up recalls the expressions newest first, Down brings back the line as typed",
         "history:1+1|2*3; line:5-; key:Up; key:Up; key:Down; key:Down",
         "show:2*3; show:1+1; show:2*3; show:5-", false);
+    row("Up and Down step over a row that repeats the one before",
+        "history:1+1|6*7|6*7; key:Up; key:Up; key:Down", "show:6*7; show:1+1; show:6*7", false);
     row("Up with an empty history does nothing", "line:5; key:Up; key:Down", "consume; consume",
         false);
     row("Up past the oldest stays there", "history:1+1; key:Up; key:Up; key:Down",

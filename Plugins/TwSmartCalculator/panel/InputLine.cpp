@@ -173,16 +173,18 @@ InputLine::KeyDecision InputLine::keyOnResult(const Key& key, const Text& line)
 
 InputLine::KeyDecision InputLine::recall(int iStep, const Text& line)
 {
-    const int target = m_recallBack + iStep;
-    if (target < 0)
-        return {KeyAction::Consume};
+    auto expressionAt = [this](int iRecallBack)
+    { return m_history ? m_history(iRecallBack - 1) : std::nullopt; };
+    // A row that repeats the one stepped from is stepped over, as shells do:
+    // a key that changes nothing on screen would seem not to work.
+    const std::optional<QString> from =
+        m_recallBack > 0 ? expressionAt(m_recallBack) : std::nullopt;
+    int target = m_recallBack + iStep;
     std::optional<QString> expression;
-    if (target > 0)
-    {
-        expression = m_history ? m_history(target - 1) : std::nullopt;
-        if (!expression)
-            return {KeyAction::Consume}; // past the oldest, or no history
-    }
+    while (target > 0 && (expression = expressionAt(target)) && expression == from)
+        target += iStep;
+    if (target < 0 || (target > 0 && !expression))
+        return {KeyAction::Consume}; // past the newest or the oldest, or no history
     if (m_recallBack == 0)
         m_draft = {line.text, m_resultShown, m_chained};
     m_recallBack = target;
