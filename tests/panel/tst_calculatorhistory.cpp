@@ -1,15 +1,12 @@
-// The history: rows, their reuse, the context menu, row deletion and the
-// copy buttons.
+// The history: rows, their reuse, the menu, row deletion and the copy
+// buttons. Rows are steps a user takes and what the panel then shows
+// (PanelFixture::play).
 
 #include "../support/PanelFixture.h"
 
 #include <QAccessible>
 #include <QHeaderView>
-#include <QHelpEvent>
-#include <QMenu>
 #include <QScrollBar>
-#include <QTimer>
-#include <QToolTip>
 
 class TestCalculatorHistory : public QObject, public PanelFixture
 {
@@ -19,105 +16,66 @@ private slots:
     void init() { openPanel(); }
     void cleanup() { closePanel(); }
 
-    void rowsAndReuse();
-    void chainedRow();
+    void rows_data();
+    void rows() { playRow(); }
+    void menu_data();
+    void menu() { playRow(); }
+    void copyButtons_data();
+    void copyButtons() { playRow(); }
     void columnsStayReadable();
-    void menuActions_data();
-    void menuActions();
-    void liveResultSwitch();
-    void deleteButtonsFollowTheirRows();
     void longHistory();
-    void copyButtonsCopyFromTheLastFocus_data();
-    void copyButtonsCopyFromTheLastFocus();
-
-private:
-    QPoint cellCentre(int row, int column) const
-    {
-        return history()->visualItemRect(history()->item(row, column)).center();
-    }
-    // The tool tip a pause over the cell shows; empty for none.
-    QString toolTipAt(int row, int column)
-    {
-        QToolTip::hideText();
-        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
-            return "(an earlier tool tip stayed up)";
-        const QPoint at = cellCentre(row, column);
-        QHelpEvent event(QEvent::ToolTip, at, history()->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(history()->viewport(), &event);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
-    }
-    // Right-clicks at pos (viewport coordinates); returns the menu's entries
-    // and chooses the one named choose, if any.
-    QStringList openMenu(QPoint pos, const QString& choose = QString())
-    {
-        QStringList entries;
-        QTimer::singleShot(0, this,
-                           [&]
-                           {
-                               auto* pMenu =
-                                   qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                               QVERIFY(pMenu);
-                               QAction* pChosen = nullptr;
-                               for (QAction* pAction : pMenu->actions())
-                               {
-                                   entries << pAction->text();
-                                   pChosen = pAction->text() == choose ? pAction : pChosen;
-                               }
-                               pMenu->close();
-                               if (pChosen)
-                                   pChosen->trigger();
-                           });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos,
-                                history()->viewport()->mapToGlobal(pos));
-        QApplication::sendEvent(history()->viewport(), &event);
-        return entries;
-    }
 };
 
-void TestCalculatorHistory::rowsAndReuse()
+void TestCalculatorHistory::rows_data()
 {
-    calculate("2 + 3");
-    calculate("1/3");
-    QCOMPARE(history()->item(0, 0)->text(), QString("2+3"));
-    QCOMPARE(history()->item(1, 1)->text(), QString("= 0.3333"));
-    QVERIFY(!(history()->item(1, 0)->flags() & Qt::ItemIsEditable));
-
-    // The result cell gives back the fuller value that "ans" reads.
-    setLine("2*");
-    auto doubleClick = [this](int row, int column)
-    {
-        QTest::mouseClick(history()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
-        QTest::mouseDClick(history()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
-    };
-    doubleClick(1, 1);
-    QVERIFY2(line()->text().startsWith("2*0.333333333"), qPrintable(line()->text()));
-    // The expression cell replaces the line and ends the result state.
-    calculate("7");
-    doubleClick(0, 0);
-    QCOMPARE(line()->text(), QString("2+3"));
-    QTest::keyClick(line(), Qt::Key_Return);
-    QCOMPARE(line()->text(), QString("5"));
+    columns();
+    row("a row holds the expression without spaces and the result",
+        "calc=2 + 3; ?cell:0,0; ?cell:0,1", "2+3; = 5");
+    row("a double-clicked result inserts the value ans reads, not the rounded one",
+        "drawing=1,0; calc=0.25; line=2*; dclick:0,1; ?line; ?focus", "2*0.25; lineEdit_calc");
+    row("a double-clicked expression replaces the line, ready for Return",
+        "calc=2+3; calc=7; dclick:0,0; ?line; key:Return; ?line", "2+3; 5");
+    row("a chained row writes the full value out, gives its result again and says so",
+        "drawing=1,0; calc=0.25; type:*3; ?preview; key:Return; ?line; ?cell:1,0; ?tip:1,0; "
+        "?tip:0,0; key:Up; key:Return; ?cell:2,1",
+        "= 0.8; 0.8; 0.25*3; Calculated with the full previous result, 0.25.; ; = 0.8");
+    row("a delete button deletes its own row, also after rows above it went",
+        "calc=1; calc=2; calc=3; calc=4; delete:0; ?current; delete:1; ?cell:0,0; ?cell:1,0",
+        "2; 2; 4");
 }
 
-void TestCalculatorHistory::chainedRow()
+void TestCalculatorHistory::menu_data()
 {
-    // An operator continues the shown result with its full value, in the
-    // live result and on Return; the row writes that value out, so that it
-    // gives the same result again, and says so.
-    openDrawing(0, 0);
-    calculate("2/3");
-    QTest::keyClicks(line(), "*3");
-    QTRY_COMPARE(preview()->text(), QString("= 2"));
-    QTest::keyClick(line(), Qt::Key_Return);
-    QCOMPARE(line()->text(), QString("2"));
-    const QString row = history()->item(1, 0)->text();
-    QVERIFY2(row.startsWith("0.666666666") && row.endsWith("*3"), qPrintable(row));
-    QCOMPARE(toolTipAt(1, 0), "Calculated with the full previous result, " +
-                                  history()->item(0, 1)->data(Qt::UserRole).toString() + ".");
-    QCOMPARE(toolTipAt(0, 0), QString());
-    QTest::keyClick(line(), Qt::Key_Up);
-    QTest::keyClick(line(), Qt::Key_Return);
-    QCOMPARE(history()->item(2, 1)->text(), QString("= 2"));
+    columns();
+    const QString rows = "calc=sqrt(16); calc=1/3; line=1+; ";
+    row("Copy of a result leaves out \"= \"", rows + "menu:0,1,Copy; ?clip", "4");
+    row("Paste to command-line sends the cell", rows + "menu:0,0,Paste to command-line; ?cmd",
+        "sqrt(16)");
+    row("Append expression: at the end, the cursor before its closing bracket",
+        rows + "menu:0,0,Append expression to input area; ?line; ?cursor", "1+sqrt(16); 9");
+    row("Insert result: at the cursor inside the line",
+        rows + "line=1+|0; menu:0,1,Insert result in input area; ?line; ?cursor", "41+; 1");
+    row("Clear deletes the row, the last one then current",
+        rows + "menu:0,0,Clear; ?rows; ?current", "1; 0");
+    row("Clear all, below the rows too", rows + "menu:-1,-1,Clear all; ?rows", "0");
+    row("Show live result switches it off and on",
+        "line=2+3; ?preview; menu:-1,-1,Show live result; ?preview; "
+        "menu:-1,-1,Show live result; ?preview",
+        "= 5; ; = 5");
+}
+
+void TestCalculatorHistory::copyButtons_data()
+{
+    columns();
+    // The focus goes back where it was.
+    const QString panel = "calc=4+7; set:lineEdit_unitConOutput=100; line=12+5; ";
+    row("the input line", panel + "focus:lineEdit_calc; button_copyClip; ?clip; ?focus",
+        "12+5; lineEdit_calc");
+    row("the converted value",
+        panel + "focus:lineEdit_unitConOutput; button_copyClip; ?clip; ?focus",
+        "100; lineEdit_unitConOutput");
+    row("the history's current result", panel + "pick:0,1; button_copyClip; ?clip; ?focus",
+        "11; twHistory");
 }
 
 void TestCalculatorHistory::columnsStayReadable()
@@ -138,81 +96,6 @@ void TestCalculatorHistory::columnsStayReadable()
     QCOMPARE(toolTipAt(1, 1).remove('\n'), history()->item(1, 1)->text());
     QCOMPARE(toolTipAt(2, 0).remove('\n'), longExpression);
     QCOMPARE(toolTipAt(0, 1), QString());
-}
-
-void TestCalculatorHistory::menuActions_data()
-{
-    QTest::addColumn<int>("column"); // clicked in the first row; -1: below the rows
-    QTest::addColumn<int>("cursor"); // in the line "1+"
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("lineCursor");
-    QTest::addColumn<QString>("copied"); // to the clipboard or, pasted, to the command line
-    QTest::addColumn<int>("rows");
-
-    // The history holds "sqrt(16)" "= 4" and "1/3" "= 0.3333"; the entry is
-    // the row's name up to its colon.
-    auto row = [](const char* name, int column, int cursor, const char* line, int lineCursor,
-                  const char* copied, int rows)
-    {
-        QTest::newRow(name) << column << cursor << QString(line) << lineCursor << QString(copied)
-                            << rows;
-    };
-    row("Copy: of a result leaves out \"= \"", 1, 2, "1+", 2, "4", 2);
-    row("Paste to command-line: the expression", 0, 2, "1+", 2, "sqrt(16)", 2);
-    row("Append expression to input area: one ending with ) leaves the cursor before it", 0, 2,
-        "1+sqrt(16)", 9, "", 2);
-    row("Insert result in input area: at the cursor, with the cursor inside the line", 1, 0, "41+",
-        1, "", 2);
-    row("Clear: deletes the row", 0, 2, "1+", 2, "", 1);
-    row("Clear all: below the rows too", -1, 2, "1+", 2, "", 0);
-}
-
-void TestCalculatorHistory::menuActions()
-{
-    QFETCH(int, column);
-    QFETCH(int, cursor);
-    calculate("sqrt(16)");
-    calculate("1/3");
-    setLine("1+", cursor);
-    QGuiApplication::clipboard()->clear();
-    const QPoint at = column < 0 ? QPoint(5, 60) : cellCentre(0, column);
-    QVERIFY(openMenu(at, QString(QTest::currentDataTag()).section(':', 0, 0)).size() > 0);
-    QTEST(line()->text(), "line");
-    QTEST(line()->cursorPosition(), "lineCursor");
-    QTEST(QGuiApplication::clipboard()->text() + host->commandLine, "copied");
-    QTEST(history()->rowCount(), "rows");
-}
-
-void TestCalculatorHistory::liveResultSwitch()
-{
-    setLine("2+3");
-    QTRY_COMPARE(preview()->text(), QString("= 5"));
-    openMenu(QPoint(5, 60), "Show live result");
-    QTRY_VERIFY(preview()->text().isEmpty());
-    openMenu(QPoint(5, 60), "Show live result");
-    QTRY_COMPARE(preview()->text(), QString("= 5"));
-}
-
-void TestCalculatorHistory::deleteButtonsFollowTheirRows()
-{
-    for (const char* expr : {"1", "2", "3", "4"})
-        calculate(expr);
-    // Clicks the button the user sees in the row's last cell.
-    auto clickDelete = [this](int row)
-    {
-        auto* pButton =
-            qobject_cast<QAbstractButton*>(history()->viewport()->childAt(cellCentre(row, 2)));
-        QVERIFY2(pButton, "no button in the row's last cell");
-        QTest::mouseClick(pButton, Qt::LeftButton);
-    };
-    clickDelete(0);
-    QCOMPARE(history()->currentRow(), 2); // the last row is selected
-    QVERIFY(history()->item(2, 0)->isSelected());
-    // After the deletion above the button now in row 1 deletes "3".
-    clickDelete(1);
-    QCOMPARE(history()->rowCount(), 2);
-    QCOMPARE(history()->item(0, 0)->text(), QString("2"));
-    QCOMPARE(history()->item(1, 0)->text(), QString("4"));
 }
 
 // A long history: the newest row in view after a calculation, a wheel turn
@@ -259,33 +142,6 @@ void TestCalculatorHistory::longHistory()
     QTRY_COMPARE(pTable->rowCount(), expressions.size());
     for (int r = 0; r < pTable->rowCount(); ++r)
         QCOMPARE(pTable->item(r, 0)->text(), expressions.at(r));
-}
-
-void TestCalculatorHistory::copyButtonsCopyFromTheLastFocus_data()
-{
-    QTest::addColumn<QString>("focused");
-    QTest::addColumn<QString>("copied");
-    QTest::newRow("the input line") << "lineEdit_calc"
-                                    << "12+5";
-    QTest::newRow("the converted value") << "lineEdit_unitConOutput"
-                                         << "100";
-    QTest::newRow("the history's current result") << "twHistory"
-                                                  << "11";
-}
-
-void TestCalculatorHistory::copyButtonsCopyFromTheLastFocus()
-{
-    QFETCH(QString, focused);
-    calculate("4+7");
-    history()->setCurrentCell(0, 1);
-    child<QLineEdit>(panel.get(), "lineEdit_unitConOutput")->setText("100");
-    setLine("12+5");
-    QWidget* pFocus = child<QWidget>(panel.get(), focused.toLatin1().constData());
-    pFocus->setFocus();
-    QTRY_VERIFY(pFocus->hasFocus());
-    click("button_copyClip");
-    QTEST(QGuiApplication::clipboard()->text(), "copied");
-    QVERIFY(pFocus->hasFocus()); // given back
 }
 
 QTEST_MAIN(TestCalculatorHistory)

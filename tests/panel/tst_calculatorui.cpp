@@ -31,9 +31,9 @@ private slots:
     void theme();
     void germanCatalogue();
     void controlsAreNamedInWords();
-    void outcomesAreAnnounced();
+    void keyboardAndReaders_data();
+    void keyboardAndReaders() { playRow(); }
     void tabFollowsReadingOrder();
-    void returnPressesAFocusedButton();
 
 private:
     // As the host switches its theme: a dark or light palette, which reaches
@@ -185,14 +185,14 @@ void TestCalculatorUI::controlsAreNamedInWords()
     }
 }
 
-void TestCalculatorUI::outcomesAreAnnounced()
+void TestCalculatorUI::keyboardAndReaders_data()
 {
-    // On the input line, which has the keyboard: readers speak a change of
-    // its description.
-    calculate("1+1");
-    QCOMPARE(line()->accessibleDescription(), QString("Result: 2"));
-    calculate("1/0");
-    QCOMPARE(line()->accessibleDescription(), QString("Error: Cannot divide by 0."));
+    columns();
+    // An outcome is announced as the description of the input line, which
+    // has the keyboard: readers speak a change of it.
+    row("a result and an error are announced", "calc=1+1; ?said; calc=1/0; ?said",
+        "Result: 2; Error: Cannot divide by 0.");
+    row("Return presses a focused button", "focus:button_sqrt; key:Return; ?line", "sqrt()");
 }
 
 void TestCalculatorUI::tabFollowsReadingOrder()
@@ -229,14 +229,6 @@ void TestCalculatorUI::tabFollowsReadingOrder()
         QVERIFY2(bSameRow ? now.left() > before.left() : now.top() >= before.bottom(),
                  qPrintable(inOrder[i - 1]->objectName() + " -> " + inOrder[i]->objectName()));
     }
-}
-
-void TestCalculatorUI::returnPressesAFocusedButton()
-{
-    auto* pButton = child<QAbstractButton>(panel.get(), "button_sqrt");
-    pButton->setFocus();
-    QTest::keyClick(pButton, Qt::Key_Return);
-    QCOMPARE(line()->text(), QString("sqrt()"));
 }
 
 QTEST_MAIN(TestCalculatorUI)

@@ -1,10 +1,11 @@
 // The unit conversion pane as a widget: what the value field takes, the
 // conversion and its messages, the unit lists and the keys of the field.
+// Rows are steps a user takes and what the panel then shows
+// (PanelFixture::play).
 
 #include "../support/PanelFixture.h"
 
 #include <QComboBox>
-#include <QToolTip>
 
 class TestUnitPane : public QObject, public PanelFixture
 {
@@ -15,9 +16,9 @@ private slots:
     void cleanup() { closePanel(); }
 
     void valueToConvert_data();
-    void valueToConvert();
+    void valueToConvert() { playRow(); }
     void conversion_data();
-    void conversion();
+    void conversion() { playRow(); }
     void unitListsFollowTheType();
     void conversionKeys();
 
@@ -29,77 +30,43 @@ private:
 
 void TestUnitPane::valueToConvert_data()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<bool>("pasted"); // false: typed key by key
-    QTest::addColumn<QString>("kept");
-    QTest::addColumn<bool>("hint"); // something was refused
-
-    // The field holds "7" before: a paste replaces it, typing appends.
-    QTest::newRow("a typed decimal comma is the point") << "2,5" << false << "72.5" << false;
-    QTest::newRow("a pasted decimal comma is the point") << "2,5" << true << "2.5" << false;
-    QTest::newRow("typed: no sign") << "-1" << false << "71" << true;
-    QTest::newRow("typed: no second point") << "1.2.3" << false << "71.23" << true;
-    QTest::newRow("pasted letters change nothing") << "12abc" << true << "7" << true;
-    QTest::newRow("a pasted comma and point change nothing") << "1.234,5" << true << "7" << true;
-}
-
-void TestUnitPane::valueToConvert()
-{
-    QFETCH(QString, input);
-    QFETCH(bool, pasted);
-    QFETCH(bool, hint);
-    QToolTip::hideText();
-    QTRY_VERIFY(!QToolTip::isVisible());
-    valueField()->setFocus();
-    valueField()->setText("7");
-    if (pasted)
-    {
-        QGuiApplication::clipboard()->setText(input);
-        valueField()->selectAll();
-        QTest::keyClick(valueField(), Qt::Key_V, Qt::ControlModifier);
-    }
-    else
-        QTest::keyClicks(valueField(), input);
-    QTEST(valueField()->text(), "kept");
-    // A refusal is not silent: a tool tip at the field says what it takes.
-    QCOMPARE(QToolTip::isVisible() && QToolTip::text() == "Only digits and one decimal point",
-             hint);
+    columns();
+    // The field holds "7": typing appends, a paste replaces. A refusal is not
+    // silent: a tool tip at the field says what it takes.
+    const QString field = "set:lineEdit_unitConInput=7; focus:lineEdit_unitConInput; ";
+    const QString read = "; ?text:lineEdit_unitConInput; ?hint";
+    row("a typed decimal comma is the point", field + "type:2,5" + read, "72.5; ");
+    row("a pasted decimal comma is the point", field + "paste:2,5" + read, "2.5; ");
+    row("typed: no sign", field + "type:-1" + read, "71; Only digits and one decimal point");
+    row("typed: no second point", field + "type:1.2.3" + read,
+        "71.23; Only digits and one decimal point");
+    row("pasted letters change nothing", field + "paste:12abc" + read,
+        "7; Only digits and one decimal point");
+    row("a pasted comma and point change nothing", field + "paste:1.234,5" + read,
+        "7; Only digits and one decimal point");
 }
 
 void TestUnitPane::conversion_data()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("converted");
-
-    QTest::newRow("degrees to radians") << 3 << 0 << 2 << "85"
-                                        << "1.4835298642";
-    QTest::newRow("a lone point is 0") << 0 << 0 << 1 << "."
-                                       << "0";
-    QTest::newRow("400 nines are beyond a double: said, not 0")
-        << 0 << 0 << 1 << QString(400, '9') << "The value is too large to convert.";
-    QTest::newRow("a result beyond a double is said, not inf")
-        << 2 << 6 << 0 << "1" + QString(300, '0') << "The value is too large to convert.";
-    QTest::newRow("a value below the smallest double is 0")
-        << 0 << 0 << 0 << "0." + QString(400, '0') + "1"
-        << "0";
-}
-
-void TestUnitPane::conversion()
-{
-    QFETCH(int, type);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(QString, value);
-    combo("comboBox_unit")->setCurrentIndex(type);
-    combo("comboBox_convertFrom")->setCurrentIndex(from);
-    combo("comboBox_convertTo")->setCurrentIndex(to);
-    valueField()->setText(value);
-    click("button_convert");
-    QTEST(output()->text(), "converted");
-    QVERIFY(valueField()->hasFocus());
+    columns();
+    auto convert = [](int type, int from, int to, const QString& value)
+    {
+        return QString("combo:comboBox_unit=%1; combo:comboBox_convertFrom=%2; "
+                       "combo:comboBox_convertTo=%3; set:lineEdit_unitConInput=%4; "
+                       "button_convert; ?text:lineEdit_unitConOutput; ?focus")
+            .arg(type)
+            .arg(from)
+            .arg(to)
+            .arg(value);
+    };
+    row("degrees to radians", convert(3, 0, 2, "85"), "1.4835298642; lineEdit_unitConInput");
+    row("a lone point is 0", convert(0, 0, 1, "."), "0; lineEdit_unitConInput");
+    row("400 nines are beyond a double: said, not 0", convert(0, 0, 1, QString(400, '9')),
+        "The value is too large to convert.; lineEdit_unitConInput");
+    row("a result beyond a double is said, not inf", convert(2, 6, 0, "1" + QString(300, '0')),
+        "The value is too large to convert.; lineEdit_unitConInput");
+    row("a value below the smallest double is 0", convert(0, 0, 0, "0." + QString(400, '0') + "1"),
+        "0; lineEdit_unitConInput");
 }
 
 void TestUnitPane::unitListsFollowTheType()

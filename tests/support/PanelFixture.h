@@ -9,10 +9,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -120,6 +125,178 @@ public:
     {
         setLine(text);
         QTest::keyClick(line(), Qt::Key_Return);
+    }
+    QPoint cellCentre(int row, int column) const
+    {
+        return history()->visualItemRect(history()->item(row, column)).center();
+    }
+    // The tool tip a pause over the history's cell shows; empty for none.
+    QString toolTipAt(int row, int column)
+    {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return "(an earlier tool tip stayed up)";
+        const QPoint at = cellCentre(row, column);
+        QHelpEvent event(QEvent::ToolTip, at, history()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(history()->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+    // Right-clicks the history at pos (viewport coordinates) and chooses the
+    // entry named choose.
+    void openMenu(QPoint pos, const QString& choose)
+    {
+        QTimer::singleShot(0,
+                           [&]
+                           {
+                               auto* pMenu =
+                                   qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                               for (QAction* pAction : pMenu->actions())
+                               {
+                                   if (pAction->text() == choose)
+                                       pAction->trigger();
+                               }
+                               pMenu->close();
+                           });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos,
+                                history()->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(history()->viewport(), &event);
+    }
+
+    // Plays steps, separated by "; ", as a user does, and returns what the
+    // steps starting with "?" read, separated by "; ". Steps:
+    //   "line=TEXT" or "line=TEXT|CURSOR"  the line replaced (Escape, paste)
+    //   "calc=TEXT"    the line replaced and Return pressed
+    //   "type:TEXT"    typed key by key; "key:NAME" a key, Qt::Key_NAME,
+    //                  after "ctrl+" if held (both where the keyboard is);
+    //                  "paste:TEXT" over the whole of the focused field
+    //   "click"        a click at the line's end; "insert:TEXT" a paste by
+    //                  mouse (an edit that is no key)
+    //   "drawing=P,A"  a drawing of linear precision P and angular unit A
+    //   "pick:R,C", "dclick:R,C"  a click, a double click on a history cell
+    //   "menu:R,C,ENTRY"  the cell's menu entry (R -1: below the rows)
+    //   "delete:R"     the delete button in the row
+    //   "focus:NAME", "set:NAME=TEXT", "combo:NAME=INDEX"  the keyboard to a
+    //                  widget, a field's text, a list's choice
+    //   "button_..."   a click on the button
+    //   "?line", "?cursor", "?clip" (the clipboard), "?cmd" (the host's
+    //   command line), "?rows", "?cell:R,C", "?error" ("!" and its tool tip),
+    //   "?preview" (once due), "?memory" (MR's tool tip), "?M" (the memory's
+    //   mark), "?current" (row), "?tip:R,C" (a cell's tool tip), "?focus",
+    //   "?text:NAME" (a field's), "?hint" (the tool tip shown), "?said" (the
+    //   line's description, which readers speak)
+    QString play(const QString& steps)
+    {
+        QStringList log;
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return "(an earlier tool tip stayed up)";
+        for (const QString& step : steps.split("; "))
+        {
+            QWidget* pKeys = QApplication::focusWidget() ? QApplication::focusWidget() : line();
+            const QString arg = step.section(QRegularExpression("[:=]"), 1);
+            const QStringList args = arg.split(',');
+            if (step.startsWith("line="))
+                setLine(arg.section('|', 0, 0),
+                        arg.contains('|') ? arg.section('|', 1).toInt() : -1);
+            else if (step.startsWith("calc="))
+                calculate(arg);
+            else if (step.startsWith("type:"))
+                QTest::keyClicks(pKeys, arg);
+            else if (step.startsWith("paste:"))
+            {
+                QGuiApplication::clipboard()->setText(arg);
+                QTest::keyClick(pKeys, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(pKeys, Qt::Key_V, Qt::ControlModifier);
+            }
+            else if (step.startsWith("key:"))
+                QTest::keyClick(pKeys,
+                                Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(
+                                    ("Key_" + arg.section('+', -1)).toLatin1())),
+                                arg.startsWith("ctrl+") ? Qt::ControlModifier : Qt::NoModifier);
+            else if (step == "click")
+                QTest::mouseClick(line(), Qt::LeftButton, {}, QPoint(line()->width() - 4, 8));
+            else if (step.startsWith("insert:"))
+                line()->insert(arg);
+            else if (step.startsWith("drawing="))
+                openDrawing(args.at(0).toInt(), args.at(1).toInt());
+            else if (step.startsWith("pick:") || step.startsWith("dclick:"))
+            {
+                const QPoint at = cellCentre(args.at(0).toInt(), args.at(1).toInt());
+                QTest::mouseClick(history()->viewport(), Qt::LeftButton, {}, at);
+                if (step.startsWith("dclick:"))
+                    QTest::mouseDClick(history()->viewport(), Qt::LeftButton, {}, at);
+            }
+            else if (step.startsWith("menu:"))
+                openMenu(args.at(0).toInt() < 0
+                             ? QPoint(5, 60)
+                             : cellCentre(args.at(0).toInt(), args.at(1).toInt()),
+                         arg.section(',', 2));
+            else if (step.startsWith("delete:"))
+                QTest::mouseClick(qobject_cast<QAbstractButton*>(
+                                      history()->viewport()->childAt(cellCentre(arg.toInt(), 2))),
+                                  Qt::LeftButton);
+            else if (step.startsWith("focus:"))
+                child(panel.get(), qPrintable(arg))->setFocus();
+            else if (step.startsWith("set:"))
+                child<QLineEdit>(panel.get(), qPrintable(arg.section('=', 0, 0)))
+                    ->setText(arg.section('=', 1));
+            else if (step.startsWith("combo:"))
+                child<QComboBox>(panel.get(), qPrintable(arg.section('=', 0, 0)))
+                    ->setCurrentIndex(arg.section('=', 1).toInt());
+            else if (step.startsWith("button_"))
+                click(qPrintable(step));
+            else if (step.startsWith('?'))
+                log << read(step.mid(1));
+            else
+                qFatal("unknown step %s", qPrintable(step));
+        }
+        return log.join("; ");
+    }
+    QString read(const QString& what)
+    {
+        if (what == "preview")
+            QTest::qWait(10); // deferred to the event loop
+        const QStringList args = what.section(':', 1).split(',');
+        if (what.startsWith("cell:"))
+            return history()->item(args.at(0).toInt(), args.at(1).toInt())->text();
+        if (what.startsWith("tip:"))
+            return toolTipAt(args.at(0).toInt(), args.at(1).toInt());
+        if (what.startsWith("text:"))
+            return child<QLineEdit>(panel.get(), qPrintable(args.at(0)))->text();
+        const QMap<QString, QString> values = {
+            {"line", line()->text()},
+            {"cursor", QString::number(line()->cursorPosition())},
+            {"clip", QGuiApplication::clipboard()->text()},
+            {"cmd", host->commandLine},
+            {"rows", QString::number(history()->rowCount())},
+            {"error", (errorLabel()->text() + ' ' + errorLabel()->toolTip()).trimmed()},
+            {"preview", preview()->text()},
+            {"memory", child(panel.get(), "button_mr")->toolTip()},
+            {"M", child(panel.get(), "label_memory")->isVisible() ? "M" : ""},
+            {"hint", QToolTip::isVisible() ? QToolTip::text() : QString()},
+            {"said", line()->accessibleDescription()},
+            {"current", QString::number(history()->currentRow())},
+            {"focus",
+             QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""}};
+        if (!values.contains(what))
+            qFatal("nothing to read as %s", qPrintable(what));
+        return values.value(what);
+    }
+
+    // A family of rows: steps played, what they read.
+    static void columns()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("log");
+    }
+    static void row(const char* name, const QString& steps, const char* log)
+    {
+        QTest::newRow(name) << steps << QString(log);
+    }
+    void playRow()
+    {
+        QFETCH(QString, steps);
+        QTEST(play(steps), "log");
     }
 
     FakePanelHost* host = nullptr;
