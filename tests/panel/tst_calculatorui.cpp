@@ -1,7 +1,7 @@
-// The panel as built: its collapsible groups, the unit conversion group
-// scrolled into view, its look in either theme, the German catalogue, and
-// what assistive technology reads of it: names in words, announced outcomes,
-// Tab in reading order.
+// The panel as built: the unit conversion group scrolled into view, its look
+// in either theme, the German catalogue, and what assistive technology and
+// the keyboard alone make of it: names in words, announced outcomes, Return
+// on buttons, Tab in reading order.
 
 #include "../support/Contrast.h"
 #include "../support/PanelFixture.h"
