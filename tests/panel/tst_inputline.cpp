@@ -317,5 +317,6 @@ void TestInputLine::windowsDeadKeyRule()
     QTEST(int(KeyRules::windowsDeadKeyAction(message, character, lParam, focused)), "action");
 }
 
-QTEST_APPLESS_MAIN(TestInputLine)
+// A key event needs the input devices that only an application makes (and frees).
+QTEST_MAIN(TestInputLine)
 #include "tst_inputline.moc"
