@@ -180,8 +180,11 @@ int ModuleManager::loadFolder(const QString& strFolder, Origin origin)
                          { return QFileInfo(loaded.path).fileName() == file.fileName(); });
         if (same != m_modules.end())
         {
-            m_input.message(tr("Module %1 in %2 skipped: %3 is loaded.")
-                                .arg(file.fileName(), folderPath, same->path));
+            m_input.message(
+                same->path == file.absoluteFilePath()
+                    ? tr("Module %1 in %2 is loaded already.").arg(file.fileName(), folderPath)
+                    : tr("Module %1 in %2 skipped: %3 is loaded.")
+                          .arg(file.fileName(), folderPath, same->path));
             continue;
         }
         if (load(file.absoluteFilePath(), origin))
