@@ -159,14 +159,13 @@ void TestModuleManager::folders_data()
         << QString() << QStringList{"user=text"} << QStringList{}
         << QStringList{"Module folder @/user cannot be read",
                        "Module folder @/installed does not exist"};
-    QTest::newRow("files that do not load are reported once each; the others load")
+    // Why a file does not load is refused()'s subject; here, that the rest load.
+    QTest::newRow("a file that does not load is reported; the others load, other files are left")
         << QString()
-        << QStringList{"installed/Bad.tx=text", "installed/Old.tx=wrongversion",
-                       "installed/Probe.tx=good", "installed/notes.txt=text",
-                       "installed/sub.tx/x=text"}
+        << QStringList{"installed/Bad.tx=text", "installed/Probe.tx=good",
+                       "installed/notes.txt=text", "installed/sub.tx/x=text"}
         << QStringList{"installed/Probe.tx  (installed)"}
-        << QStringList{"Cannot load module @/installed/Bad.tx: ",
-                       "Cannot load module @/installed/Old.tx: it was built for version 26.7"};
+        << QStringList{"Cannot load module @/installed/Bad.tx: "};
     QTest::newRow("a module in both folders loads from the user's")
         << QString() << QStringList{"user/Probe.tx=good", "installed/Probe.tx=good"}
         << QStringList{"user/Probe.tx  (user folder)"}
@@ -186,8 +185,7 @@ void TestModuleManager::folders()
 
     const QTemporaryDir dir;
     const QDir root(dir.path());
-    const QMap<QString, QString> kinds{
-        {"good", PROBE_GOOD}, {"wrongversion", PROBE_WRONG_VERSION}, {"text", NOT_A_LIBRARY}};
+    const QMap<QString, QString> kinds{{"good", PROBE_GOOD}, {"text", NOT_A_LIBRARY}};
     for (const QString& file : files)
     {
         const QStringList parts = file.split('=');
