@@ -3,12 +3,14 @@
 // pane knows of a selection; the catalogue turns them into ids.
 
 #include "CalculatorPrivate.h"
+#include "KeyRules.h"
 
 #include <UnitCatalogue.h>
 #include <UnitConverter.h>
 #include <UnitValueText.h>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QToolTip>
 #include <QValidator>
 
@@ -115,4 +117,35 @@ void CalculatorUI::button_convert_pressed()
     {
     }
     form->lineEdit_unitConInput->setFocus();
+}
+
+bool CalculatorUI::filterUnitInputKey(QKeyEvent* pKey)
+{
+    QLineEdit* pInput = form->lineEdit_unitConInput;
+    const int key = pKey->key();
+    if (KeyRules::isKeypadDecimal(*pKey))
+    {
+        QString text = pInput->text();
+        if (!text.contains(QLatin1Char('.')))
+        {
+            const int pos = pInput->cursorPosition();
+            text.insert(pos, QLatin1Char('.'));
+            pInput->setText(text);
+            pInput->setCursorPosition(pos + 1);
+        }
+        else
+            showValueHint();
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+    {
+        button_convert_pressed();
+        return true;
+    }
+    if (key == Qt::Key_Escape)
+    {
+        pInput->clear();
+        return true;
+    }
+    return false;
 }
