@@ -682,18 +682,6 @@ void TestCalculatorInput::nativeKeys_data()
         << "lineEdit_calc"
         << "1" << int(Qt::Key_Comma) << kp << 0xffacu << ","
         << "1.";
-    QTest::newRow("n in the value to convert is no point")
-        << "lineEdit_unitConInput"
-        << "2" << int(Qt::Key_N) << int(Qt::NoModifier) << 0x6eu << "n"
-        << "2";
-    QTest::newRow("the keypad's comma in the value to convert types a point")
-        << "lineEdit_unitConInput"
-        << "2" << int(Qt::Key_Comma) << kp << 0xffacu << ","
-        << "2.";
-    QTest::newRow("only one point in the value to convert")
-        << "lineEdit_unitConInput"
-        << "2.5" << int(Qt::Key_Comma) << kp << 0xffacu << ","
-        << "2.5";
 }
 
 void TestCalculatorInput::nativeKeys()

@@ -1,5 +1,5 @@
 // The panel as built: its fresh state, slot order, collapsible groups, the
-// unit conversion pane and the German catalogue.
+// unit conversion group coming into view and the German catalogue.
 
 #include "PanelTestSupport.h"
 
@@ -16,7 +16,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
-#include <QToolTip>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -37,14 +36,6 @@ private slots:
     void slotsInTheirOrder();
     void groupsAndCollapsing();
 
-    void valueToConvert_data();
-    void valueToConvert();
-
-    void conversion_data();
-    void conversion();
-
-    void unitListsFollowTheType();
-    void conversionKeys();
     void unitPaneComesIntoView();
 
     void errorStandsOut_data();
@@ -66,8 +57,6 @@ private:
                      qApp->palette().color(QPalette::Window));
     }
     QComboBox* combo(const char* pszName) const { return child<QComboBox>(panel.get(), pszName); }
-    QLineEdit* valueField() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConInput"); }
-    QLineEdit* output() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConOutput"); }
 };
 
 void TestCalculatorUI::freshPanel()
@@ -79,9 +68,6 @@ void TestCalculatorUI::freshPanel()
     QVERIFY(line()->text().isEmpty());
     QCOMPARE(line()->placeholderText(), QString("0"));
     QVERIFY(errorLabel()->text().isEmpty());
-    QCOMPARE(combo("comboBox_unit")->currentText(), QString("Length"));
-    QCOMPARE(combo("comboBox_convertFrom")->count(), 8);
-    QCOMPARE(combo("comboBox_convertTo")->currentText(), QString("Millimeters"));
     QCOMPARE(panel->windowTitle(), QString("Smart Calculator"));
 }
 
@@ -191,136 +177,6 @@ void TestCalculatorUI::groupsAndCollapsing()
     QVERIFY(!child<QWidget>(panel.get(), "w_Scientific")->isVisible());
     panel->collapseScientific(false);
     QTRY_VERIFY(child<QWidget>(panel.get(), "w_Scientific")->isVisible());
-}
-
-void TestCalculatorUI::valueToConvert_data()
-{
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<bool>("pasted"); // false: typed key by key
-    QTest::addColumn<QString>("kept");
-    QTest::addColumn<bool>("hint"); // something was refused
-
-    // The field holds "7" before: a paste replaces it, typing appends.
-    QTest::newRow("digits") << "12" << false << "712" << false;
-    QTest::newRow("one decimal point") << "2.5" << false << "72.5" << false;
-    QTest::newRow("a leading point") << ".5" << true << ".5" << false;
-    QTest::newRow("a typed decimal comma is the point") << "2,5" << false << "72.5" << false;
-    QTest::newRow("a pasted decimal comma is the point") << "2,5" << true << "2.5" << false;
-    QTest::newRow("typed: no sign") << "-1" << false << "71" << true;
-    QTest::newRow("typed: no exponent") << "1e3" << false << "713" << true;
-    QTest::newRow("typed: no second point") << "1.2.3" << false << "71.23" << true;
-    QTest::newRow("typed: no comma after a point") << "1.2,3" << false << "71.23" << true;
-    QTest::newRow("pasted letters change nothing") << "12abc" << true << "7" << true;
-    QTest::newRow("a pasted comma and point change nothing") << "1.234,5" << true << "7" << true;
-    QTest::newRow("a pasted sign changes nothing") << "-5" << true << "7" << true;
-}
-
-void TestCalculatorUI::valueToConvert()
-{
-    QFETCH(QString, input);
-    QFETCH(bool, pasted);
-    QFETCH(bool, hint);
-    QToolTip::hideText();
-    QTRY_VERIFY(!QToolTip::isVisible());
-    valueField()->setFocus();
-    valueField()->setText("7");
-    if (pasted)
-    {
-        QGuiApplication::clipboard()->setText(input);
-        valueField()->selectAll();
-        QTest::keyClick(valueField(), Qt::Key_V, Qt::ControlModifier);
-    }
-    else
-        QTest::keyClicks(valueField(), input);
-    QTEST(valueField()->text(), "kept");
-    // A refusal is not silent: a tool tip at the field says what it takes.
-    QCOMPARE(QToolTip::isVisible() && QToolTip::text() == "Only digits and one decimal point",
-             hint);
-}
-
-void TestCalculatorUI::conversion_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("converted");
-
-    QTest::newRow("metres to centimetres") << 0 << 5 << 1 << "1"
-                                           << "100";
-    QTest::newRow("acres to square kilometres") << 1 << 8 << 6 << "1046"
-                                                << "4.2330118178";
-    QTest::newRow("degrees to radians") << 3 << 0 << 2 << "85"
-                                        << "1.4835298642";
-    QTest::newRow("trailing zeros dropped") << 0 << 0 << 0 << "2.50"
-                                            << "2.5";
-    QTest::newRow("a lone point is 0") << 0 << 0 << 1 << "."
-                                       << "0";
-    QTest::newRow("nothing typed is 0") << 3 << 1 << 3 << ""
-                                        << "0";
-    QTest::newRow("below the tenth decimal shows 0") << 0 << 0 << 7 << "0.00001"
-                                                     << "0";
-    QTest::newRow("400 nines are beyond a double: said, not 0")
-        << 0 << 0 << 1 << QString(400, '9') << "The value is too large to convert.";
-    QTest::newRow("a result beyond a double is said, not inf")
-        << 2 << 6 << 0 << "1" + QString(300, '0') << "The value is too large to convert.";
-    QTest::newRow("a value below the smallest double is 0")
-        << 0 << 0 << 0 << "0." + QString(400, '0') + "1"
-        << "0";
-}
-
-void TestCalculatorUI::conversion()
-{
-    QFETCH(int, type);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(QString, value);
-    combo("comboBox_unit")->setCurrentIndex(type);
-    combo("comboBox_convertFrom")->setCurrentIndex(from);
-    combo("comboBox_convertTo")->setCurrentIndex(to);
-    valueField()->setText(value);
-    click("button_convert");
-    QTEST(output()->text(), "converted");
-    QVERIFY(valueField()->hasFocus());
-}
-
-void TestCalculatorUI::unitListsFollowTheType()
-{
-    combo("comboBox_convertFrom")->setCurrentIndex(3);
-    valueField()->setText("7");
-    output()->setText("earlier");
-    combo("comboBox_unit")->setCurrentIndex(1);
-    for (const char* name : {"comboBox_convertFrom", "comboBox_convertTo"})
-    {
-        QCOMPARE(combo(name)->count(), 10);
-        QCOMPARE(combo(name)->currentText(), QString("Square Millimeters"));
-    }
-    QCOMPARE(valueField()->text(), QString("7"));
-    QCOMPARE(output()->text(), QString("earlier"));
-    combo("comboBox_unit")->setCurrentIndex(3);
-    QCOMPARE(combo("comboBox_convertTo")->itemText(3), QString("Circles"));
-}
-
-void TestCalculatorUI::conversionKeys()
-{
-    combo("comboBox_convertFrom")->setCurrentIndex(5); // metres
-    combo("comboBox_convertTo")->setCurrentIndex(1);   // centimetres
-    valueField()->setFocus();
-    QTest::keyClicks(valueField(), "2");
-    nativeKey(valueField(), Qt::Key_Comma, ",", 110); // the keypad's decimal key
-    nativeKey(valueField(), Qt::Key_Comma, ",", 110); // only one point
-    QTest::keyClicks(valueField(), "5");
-    QCOMPARE(valueField()->text(), QString("2.5"));
-
-    QTest::keyClick(valueField(), Qt::Key_Space);
-    QCOMPARE(output()->text(), QString("250"));
-    QCOMPARE(valueField()->text(), QString("2.5"));
-
-    QTest::keyClick(valueField(), Qt::Key_Escape);
-    QVERIFY(valueField()->text().isEmpty());
-    QCOMPARE(output()->text(), QString("250"));
-    QTest::keyClick(valueField(), Qt::Key_Return);
-    QCOMPARE(output()->text(), QString("0"));
 }
 
 void TestCalculatorUI::unitPaneComesIntoView()

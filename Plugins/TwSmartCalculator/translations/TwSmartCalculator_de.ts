@@ -710,10 +710,6 @@
         <translation>Vollwinkel</translation>
     </message>
     <message>
-        <source>Only digits and one decimal point</source>
-        <translation>Nur Ziffern und ein Dezimaltrennzeichen</translation>
-    </message>
-    <message>
         <source>The value is too large to convert.</source>
         <translation>Der Wert ist zu groß zum Umrechnen.</translation>
     </message>
@@ -809,6 +805,14 @@
     <message>
         <source>Delete this row</source>
         <translation>Diese Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Not a number. The value takes digits, one decimal point or comma, a sign and an exponent, as in -2,5 or 1.5e-3.</source>
+        <translation>Keine Zahl. Der Wert nimmt Ziffern, einen Dezimalpunkt oder ein Dezimalkomma, ein Vorzeichen und einen Exponenten an, etwa -2,5 oder 1.5e-3.</translation>
+    </message>
+    <message>
+        <source>The number is incomplete.</source>
+        <translation>Die Zahl ist unvollständig.</translation>
     </message>
 </context>
 <context>
