@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QValidator>
 
@@ -169,11 +170,11 @@ void CalculatorUI::showConversion(bool bAsked)
     guarded(
         [&]
         {
+            QLabel* pMessage = form->label_unitConMessage;
+            const QString strBefore = pMessage->isHidden() ? QString() : pMessage->text();
             // Should anything below fail, no earlier value stays beside the new input.
             form->lineEdit_unitConOutput->clear();
-            form->label_unitConMessage->hide();
-            form->label_unitConMessage->installEventFilter(
-                new WrappedHeightKeeper(form->label_unitConMessage));
+            pMessage->hide();
             const UnitType type = SelectedType(form->comboBox_unit->currentIndex());
             const Conversion conversion =
                 ConvertValueText(type, UnitIdAt(type, form->comboBox_convertFrom->currentIndex()),
@@ -183,9 +184,16 @@ void CalculatorUI::showConversion(bool bAsked)
             // A text wider than the field reads from its start.
             form->lineEdit_unitConOutput->setCursorPosition(0);
             const QString strMessage = ConversionMessage(conversion.status, bAsked);
-            form->label_unitConMessage->setText(strMessage);
-            FitWrappedHeight(form->label_unitConMessage);
-            form->label_unitConMessage->setVisible(!strMessage.isEmpty());
+            pMessage->setText(strMessage);
+            FitWrappedHeight(pMessage);
+            pMessage->setVisible(!strMessage.isEmpty());
+            if (!strMessage.isEmpty() && strMessage != strBefore)
+            {
+                // A new message grows the pane, often below the part of the
+                // panel in view: the layouts run now, so that its place is known.
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                form->scrollArea->ensureWidgetVisible(pMessage);
+            }
         });
 }
 
