@@ -506,7 +506,7 @@ void TestCalculatorInput::memory_data()
         << QStringList{"line=1/10^5", "button_ms"} << "0.00001"
         << ""
         << "0.00001";
-    QTest::newRow("the largest double is kept though its ten digits overflow")
+    QTest::newRow("the largest double is kept")
         << QStringList{"line=2^1023*(2-2^-52)", "button_ms"}
         << QString::number(std::numeric_limits<double>::max(), 'f', 0) << ""
         << "1.797693135e+308";
@@ -514,14 +514,6 @@ void TestCalculatorInput::memory_data()
         << QStringList{"line=4", "button_ms", "line=-0", "button_ms"} << "0"
         << ""
         << "0";
-    QTest::newRow("inf is refused")
-        << QStringList{"line=4", "button_ms", "line=exp(1000)", "button_ms"} << "exp(1000)"
-        << "Cannot save this in the memory"
-        << "4";
-    QTest::newRow("nan is refused")
-        << QStringList{"line=4", "button_ms", "line=fmod(5,0)", "button_madd"} << "fmod(5,0)"
-        << "Cannot add this to the memory"
-        << "4";
     QTest::newRow("a sum beyond the double range is refused")
         << QStringList{"line=1.5*2^1023", "button_ms", "line=2^1023", "button_madd"} << "2^1023"
         << "Cannot add this to the memory"
