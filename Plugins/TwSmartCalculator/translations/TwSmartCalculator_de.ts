@@ -526,12 +526,12 @@
         <translation>Es gibt kein vorheriges Ergebnis.</translation>
     </message>
     <message>
-        <source>Arcussinus is only defined for values between -1 and 1.</source>
+        <source>The arc sine is only defined for values between -1 and 1.</source>
         <translation>Der Arkussinus ist nur für Werte zwischen -1 und 1 definiert.</translation>
     </message>
     <message>
-        <source>Logarithms of negative numbers do not exist.</source>
-        <translation>Logarithmen negativer Zahlen sind nicht definiert.</translation>
+        <source>Logarithms are only defined for positive numbers.</source>
+        <translation>Logarithmen sind nur für positive Zahlen definiert.</translation>
     </message>
     <message>
         <source>It is not possible to extract a root from a negative number.</source>
@@ -550,7 +550,7 @@
         <translation>Der Ausdruck ist ungültig.</translation>
     </message>
     <message>
-        <source>Arcuscosinus is only defined for values between -1 and 1.</source>
+        <source>The arc cosine is only defined for values between -1 and 1.</source>
         <translation>Der Arkuskosinus ist nur für Werte zwischen -1 und 1 definiert.</translation>
     </message>
     <message>
