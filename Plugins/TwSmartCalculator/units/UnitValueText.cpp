@@ -1,5 +1,7 @@
 #include "UnitValueText.h"
 
+#include <TMyNumberText.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -113,18 +115,7 @@ Scan ScanValueText(std::u16string_view text)
 
 std::string ConvertedValueText(double value)
 {
-    std::array<char, kBufferSize> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 10);
-    std::string text(buffer.data(), result.ptr);
-    // Infinite and NaN texts have no point; leave them alone.
-    if (text.find('.') == std::string::npos)
-        return text;
-    while (!text.empty() && text.back() == '0')
-        text.pop_back();
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    return text;
+    return MyTools::TenDecimalsText(value);
 }
 
 std::string ExactValueText(double value)
