@@ -304,7 +304,7 @@ private:
 
     std::string_view text;
     std::size_t pos = 0;
-    const NumberReader& numbers;
+    const NumberReader numbers;
     bool failed = false;
     int error = 0;
 
