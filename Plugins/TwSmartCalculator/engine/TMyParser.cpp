@@ -210,9 +210,9 @@ private:
         {
         case Number:
         {
-            const double node = number;
+            const double value = number;
             Next();
-            return node;
+            return value;
         }
         case Open:
         {
@@ -235,7 +235,7 @@ private:
         const TMyFunction* fn = function;
         if (fn->arity == 0)
         {
-            const double node = Call(fn);
+            const double value = Call(fn);
             Next();
             if (token == Open)
             {
@@ -244,7 +244,7 @@ private:
                     throw static_cast<int>(errFormula);
                 Next();
             }
-            return node;
+            return value;
         }
         if (fn->arity == 1)
         {
@@ -272,12 +272,14 @@ private:
             throw static_cast<int>(errFormula);
         depth = std::max(depth - 1, 0);
         allowed = depth > 0;
-        const double node = Call(fn, args[0], args[1]);
+        const double value = Call(fn, args[0], args[1]);
         Next();
-        return node;
+        return value;
     }
 
-    // A code a function raises waits until the parse is done.
+    // A code a function raises waits until the parse is done: a text that does
+    // not parse fails with its own code whatever it would compute. Nothing is
+    // evaluated after the first code.
     double Call(const TMyFunction* fn, double a = 0, double b = 0)
     {
         if (failed)

@@ -11,6 +11,7 @@ namespace MyTools
 namespace
 {
 
+// The digits of a number text from its first non-zero digit on.
 int SignificantDigits(const char* first, const char* last)
 {
     int count = 0;
