@@ -16,16 +16,14 @@ constexpr double kE = 2.718281828459045;
 
 // The two texts of a request, as the engine writes them: fixed notation with
 // iAccuracy decimals, trailing zeros and point trimmed unless iAccuracy is 0;
-// %.10g for the previous result.
+// the previous result in "%.*g" with the significant digits the result shows,
+// at least 10 and at most 17.
 bool WriteTexts(double value, int iAccuracy, std::u16string& strResult, std::u16string& previous)
 {
     std::array<char, 512> fixed;
     auto [fixedEnd, fixedError] = std::to_chars(fixed.data(), fixed.data() + fixed.size(), value,
                                                 std::chars_format::fixed, iAccuracy);
-    std::array<char, 32> general;
-    auto [generalEnd, generalError] = std::to_chars(general.data(), general.data() + general.size(),
-                                                    value, std::chars_format::general, 10);
-    if (fixedError != std::errc{} || generalError != std::errc{})
+    if (fixedError != std::errc{})
         return false;
     if (iAccuracy != 0)
     {
@@ -34,6 +32,16 @@ bool WriteTexts(double value, int iAccuracy, std::u16string& strResult, std::u16
         if (fixedEnd != fixed.data() && fixedEnd[-1] == '.')
             --fixedEnd;
     }
+    const char* significant =
+        std::find_if(fixed.data(), fixedEnd, [](char c) { return c >= '1' && c <= '9'; });
+    const auto digits = std::count_if(significant, static_cast<const char*>(fixedEnd),
+                                      [](char c) { return c >= '0' && c <= '9'; });
+    std::array<char, 32> general;
+    auto [generalEnd, generalError] =
+        std::to_chars(general.data(), general.data() + general.size(), value,
+                      std::chars_format::general, std::clamp<int>(digits, 10, 17));
+    if (generalError != std::errc{})
+        return false;
     // Into the strings' own storage: assigning a range of another character
     // type would build a temporary string first.
     strResult.resize(static_cast<std::size_t>(fixedEnd - fixed.data()));
@@ -315,7 +323,7 @@ bool MuparserCalculator::Calculate(std::u16string_view strExpr, std::u16string& 
     }
     if (!WriteTexts(value, iAccuracy, strResult, m_previous))
         return false;
-    // As in the engine, `ans` is the value of the 10-digit text.
+    // As in the engine, `ans` is the value of the previous result text.
     return ReadPrevious(m_previous, m_ans);
 }
 

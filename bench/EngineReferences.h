@@ -2,8 +2,8 @@
 // Two other ways to do what one calculation request does, measured beside the
 // engine on the same corpus: each reads a 16-bit expression, evaluates it
 // (trigonometry in radians), and writes the result with a given number of
-// decimals (trailing zeros trimmed) and the 10-significant-digit previous
-// result that `ans` reads back. Both write their texts with std::to_chars, so
+// decimals (trailing zeros trimmed) and the previous result text that `ans`
+// reads back. Both write their texts with std::to_chars, so
 // the figures differ by parsing and evaluating only.
 //
 // - LeanCalculator is the lean limit: one recursive-descent pass that

@@ -1,6 +1,9 @@
 # Tests compare English texts: with a German locale the module would install
-# its German catalogue. LANGUAGE would otherwise outrank LC_ALL for Qt.
-set(SMARTCALC_TEST_LOCALE "LC_ALL=C.UTF-8;LANGUAGE=")
+# its German catalogue. LANGUAGE would otherwise outrank LC_ALL for Qt. A data
+# home of their own keeps the modules a developer installed for themselves
+# out of the drawing host the tests start.
+set(SMARTCALC_TEST_LOCALE
+  "LC_ALL=C.UTF-8;LANGUAGE=;XDG_DATA_HOME=${PROJECT_BINARY_DIR}/tests/data-home")
 
 # smartcalc_add_test(NAME SOURCES src... LIBS lib... [ENVIRONMENT VAR=value...])
 # One Qt Test executable registered with CTest, run headless.

@@ -1,5 +1,8 @@
 // Arbitrary 16-bit text, accuracy 0..20 and angle unit through GetResult: it
-// must either produce a result or throw an int code that has a message.
+// must either produce a finite result, the same as the live result shows, with
+// a previous result text the memory accepts, or throw an int code that has a
+// message and leave both texts as they were.
+#include "TMyMemory.h"
 #include "TMyTinyExpr.h"
 
 #include <cstdint>
@@ -21,17 +24,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MyTools::TMyTinyExpr engine;
     engine.SetAngleUnit(angleUnit);
-    std::u16string result;
+    const std::u16string before = engine.GetLastResult();
+    std::u16string preview = u"untouched";
+    std::u16string result = u"untouched";
+    try
+    {
+        engine.PreviewResult(expr, preview, accuracy);
+    }
+    catch (int)
+    {
+    }
     try
     {
         engine.GetResult(expr, result, accuracy);
-        if (result.empty())
-            std::abort(); // a success always has text
     }
     catch (int code)
     {
-        if (MyTools::ErrorMessage(code) == nullptr)
+        if (MyTools::ErrorMessage(code) == nullptr || result != u"untouched" ||
+            engine.GetLastResult() != before || preview != u"untouched")
             std::abort();
+        return 0;
     }
+    const std::u16string previous = engine.GetLastResult();
+    if (result != preview || result == u"-0" ||
+        result.find_first_not_of(u"-.0123456789") != std::u16string::npos)
+        std::abort();
+    if (!TMyMemory().Set(std::string(previous.begin(), previous.end())))
+        std::abort();
     return 0;
 }

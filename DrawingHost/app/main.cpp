@@ -1,9 +1,12 @@
 // drawinghost: the drawing host application.
-//   drawinghost [--load MODULE]... [--script FILE] [--exit] [--screenshot PNG]
-//               [--log FILE]
+//   drawinghost [--load MODULE]... [--no-modules] [--script FILE] [--exit]
+//               [--screenshot PNG] [--log FILE]
 // Modules load before the main window is built, so that they see it being
-// created. With --exit or --screenshot the host quits once the script has
-// run: status 0 when every module loaded and every line was accepted, else 1.
+// created: those named with --load, then (unless --no-modules) those in the
+// user's module folder and in the installed one beside the executable. With
+// --exit or --screenshot the host quits once the script has run: status 0
+// when every module named with --load loaded and every line was accepted,
+// else 1.
 // --log appends every command-line message to FILE from the start on; a log
 // that cannot be opened is reported and the host runs without it.
 
@@ -18,6 +21,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -31,6 +35,7 @@ struct Options
     QString screenshot;
     QString log;
     bool exitAfter = false;
+    bool folderModules = true;
 };
 
 Options parseOptions(const QApplication& app)
@@ -42,6 +47,10 @@ Options parseOptions(const QApplication& app)
     const QCommandLineOption load(QStringLiteral("load"),
                                   QCoreApplication::translate("main", "Load a module."),
                                   QStringLiteral("MODULE"));
+    const QCommandLineOption noModules(
+        QStringLiteral("no-modules"),
+        QCoreApplication::translate(
+            "main", "Load no module from the installed or the user's module folder."));
     const QCommandLineOption script(
         QStringLiteral("script"),
         QCoreApplication::translate("main", "Run a file of command-line input."),
@@ -58,7 +67,7 @@ Options parseOptions(const QApplication& app)
         QStringLiteral("log"),
         QCoreApplication::translate("main", "Append every command-line message to a file."),
         QStringLiteral("FILE"));
-    parser.addOptions({load, script, exitAfter, screenshot, log});
+    parser.addOptions({load, noModules, script, exitAfter, screenshot, log});
     parser.process(app);
 
     Options options;
@@ -67,7 +76,16 @@ Options parseOptions(const QApplication& app)
     options.screenshot = parser.value(screenshot);
     options.log = parser.value(log);
     options.exitAfter = parser.isSet(exitAfter) || parser.isSet(screenshot);
+    options.folderModules = !parser.isSet(noModules);
     return options;
+}
+
+// Relative to the executable, so that an unpacked or relocated installation
+// finds its own modules.
+QString installedModuleFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(DRAWINGHOST_MODULE_DIR));
 }
 
 bool saveScreenshot(HostMainWindow& window, const QString& strPath)
@@ -100,6 +118,14 @@ int main(int argc, char* argv[])
     bool modulesLoaded = true;
     for (const QString& path : options.modules)
         modulesLoaded = runtime.modules().load(path) && modulesLoaded;
+    // Found, not asked for: one that does not load leaves the exit status alone.
+    if (options.folderModules)
+    {
+        const QString userFolder = ModuleManager::userFolder();
+        if (!userFolder.isEmpty())
+            runtime.modules().loadFolder(userFolder, ModuleManager::Origin::PerUser);
+        runtime.modules().loadFolder(installedModuleFolder(), ModuleManager::Origin::Installed);
+    }
     runtime.commandLine().setEcho(false);
 
     HostMainWindow* pWindow = runtime.createMainUi();

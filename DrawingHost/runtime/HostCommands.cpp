@@ -376,7 +376,9 @@ int HostModulesCommand::RunCommand(OdEdCommandContext*)
     }
     m_parts.io.PutMessage(tr("Loaded modules: %1").arg(paths.size()));
     for (const QString& path : paths)
-        m_parts.io.PutMessage(QStringLiteral("  %1  %2").arg(QFileInfo(path).fileName(), path));
+        m_parts.io.PutMessage(
+            QStringLiteral("  %1  %2  (%3)")
+                .arg(QFileInfo(path).fileName(), path, m_parts.modules.originText(path)));
     return kTwNormal;
 }
 

@@ -7,10 +7,14 @@
 
 #include <OdRxModule.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMetaType>
+#include <QStandardPaths>
 
 #include <dlfcn.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -75,6 +79,26 @@ QStringList ModuleManager::loadedPaths() const
     return paths;
 }
 
+QString ModuleManager::originText(const QString& strPath) const
+{
+    const QString path = QFileInfo(strPath).absoluteFilePath();
+    for (const Loaded& loaded : m_modules)
+    {
+        if (loaded.path != path)
+            continue;
+        switch (loaded.origin)
+        {
+        case Origin::Named:
+            return tr("by path");
+        case Origin::PerUser:
+            return tr("user folder");
+        case Origin::Installed:
+            return tr("installed");
+        }
+    }
+    return QString();
+}
+
 OdRxModule* ModuleManager::module(const QString& strPath) const
 {
     const QString path = QFileInfo(strPath).absoluteFilePath();
@@ -122,7 +146,54 @@ void ModuleManager::refuse(const QString& strPath, const QString& strWhy)
     m_input.reject(tr("Cannot load module %1: %2").arg(strPath, strWhy));
 }
 
-bool ModuleManager::load(const QString& strPath)
+QString ModuleManager::userFolder()
+{
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return dataHome.isEmpty() ? QString() : dataHome + QStringLiteral("/drawinghost/modules");
+}
+
+int ModuleManager::loadFolder(const QString& strFolder, Origin origin)
+{
+    const QFileInfo folder(strFolder);
+    const QString folderPath = folder.absoluteFilePath();
+    if (!folder.exists())
+    {
+        m_input.message(
+            tr("Module folder %1 does not exist; no module loaded from it.").arg(folderPath));
+        return 0;
+    }
+    if (!folder.isDir() || !folder.isReadable() || !folder.isExecutable())
+    {
+        m_input.message(
+            tr("Module folder %1 cannot be read; no module loaded from it.").arg(folderPath));
+        return 0;
+    }
+    int count = 0;
+    const QFileInfoList files =
+        QDir(folderPath).entryInfoList({QStringLiteral("*.tx")}, QDir::Files, QDir::Name);
+    for (const QFileInfo& file : files)
+    {
+        // Two copies of one module would register the same commands twice.
+        const auto same =
+            std::find_if(m_modules.begin(), m_modules.end(),
+                         [&](const Loaded& loaded)
+                         { return QFileInfo(loaded.path).fileName() == file.fileName(); });
+        if (same != m_modules.end())
+        {
+            m_input.message(
+                same->path == file.absoluteFilePath()
+                    ? tr("Module %1 in %2 is loaded already.").arg(file.fileName(), folderPath)
+                    : tr("Module %1 in %2 skipped: %3 is loaded.")
+                          .arg(file.fileName(), folderPath, same->path));
+            continue;
+        }
+        if (load(file.absoluteFilePath(), origin))
+            ++count;
+    }
+    return count;
+}
+
+bool ModuleManager::load(const QString& strPath, Origin origin)
 {
     const QFileInfo info(strPath);
     const QString path = info.absoluteFilePath();
@@ -182,7 +253,7 @@ bool ModuleManager::load(const QString& strPath)
     Dl_info dlInfo{};
     const void* imageBase =
         ::dladdr(reinterpret_cast<const void*>(create), &dlInfo) != 0 ? dlInfo.dli_fbase : nullptr;
-    m_modules.push_back(Loaded{path, handle, pModule, imageBase});
+    m_modules.push_back(Loaded{path, origin, handle, pModule, imageBase});
     // A module whose initApp throws stays loaded: what it registered before
     // the exception is undone by uninitApp (or by the clean-up) at unload.
     if (!callGuarded(QStringLiteral("initApp"), [&] { pModule->initApp(); }))
@@ -190,7 +261,10 @@ bool ModuleManager::load(const QString& strPath)
         m_input.message(tr("Module %1 did not start cleanly.").arg(info.fileName()));
         return true;
     }
-    m_input.message(tr("Module %1 loaded.").arg(info.fileName()));
+    m_input.message(
+        origin == Origin::Named
+            ? tr("Module %1 loaded.").arg(info.fileName())
+            : tr("Module %1 loaded from %2.").arg(info.fileName(), info.absolutePath()));
     return true;
 }
 

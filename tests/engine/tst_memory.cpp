@@ -10,97 +10,68 @@ class TestMemory : public QObject
     Q_OBJECT
 
 private slots:
-    void set_data();
-    void set();
-    void addAndSubtract_data();
-    void addAndSubtract();
+    void operations_data();
+    void operations();
     void clearAndRecall();
 };
 
-void TestMemory::set_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<double>("value"); // the value afterwards, from 42
-
-    QTest::newRow("negative decimal") << "-0.125" << true << -0.125;
-    QTest::newRow("leading point") << ".25" << true << 0.25;
-    QTest::newRow("negative leading point") << "-.5" << true << -0.5;
-    QTest::newRow("trailing point") << "12." << true << 12.0;
-    QTest::newRow("400 zeros are still zero") << QString(400, '0') << true << 0.0;
-    QTest::newRow("decimal comma") << "0,5" << false << 42.0;
-    QTest::newRow("minus point") << "-." << false << 42.0;
-    QTest::newRow("lone point") << "." << false << 42.0;
-    QTest::newRow("empty") << "" << false << 42.0;
-    QTest::newRow("leading plus") << "+5" << false << 42.0;
-    QTest::newRow("leading space") << " 5" << false << 42.0;
-    QTest::newRow("trailing space") << "5 " << false << 42.0;
-    QTest::newRow("percent") << "35%" << false << 42.0;
-    QTest::newRow("exponent notation, as results from 10^10 on read") << "1e+10" << true << 1e10;
-    QTest::newRow("small exponent notation, as results below 10^-4 read")
-        << "5e-05" << true << 5e-05;
-    QTest::newRow("negative, capital E, no exponent sign") << "-2.5E3" << true << -2500.0;
-    QTest::newRow("negative zero is kept as 0") << "-0" << true << 0.0;
-    QTest::newRow("an exponent needs digits") << "1e+" << false << 42.0;
-    QTest::newRow("an exponent needs a number before it") << ".e5" << false << 42.0;
-    QTest::newRow("an exponent beyond the double range") << "1e309" << false << 42.0;
-    QTest::newRow("infinity") << "inf" << false << 42.0;
-    QTest::newRow("not a number") << "-nan" << false << 42.0;
-    QTest::newRow("expression") << "2+log(23,3)" << false << 42.0;
-    QTest::newRow("hex") << "0x10" << false << 42.0;
-    QTest::newRow("400 digits overflow") << "1" + QString(399, '0') << false << 42.0;
-    QTest::newRow("a value below the double range is 0")
-        << "0." + QString(400, '0') + "1" << true << 0.0;
-    QTest::newRow("NUL inside") << QString("1") + QChar(0) + "2" << false << 42.0;
-}
-
-void TestMemory::set()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, accepted);
-    QFETCH(double, value);
-    TMyMemory memory;
-    QVERIFY(memory.Set("42"));
-    const QByteArray utf8 = text.toUtf8();
-    QCOMPARE(memory.Set(std::string(utf8.constData(), utf8.size())), accepted);
-    QCOMPARE(memory.Recall(), value);
-    QCOMPARE(std::signbit(memory.Recall()), std::signbit(value));
-}
-
-void TestMemory::addAndSubtract_data()
+void TestMemory::operations_data()
 {
     QTest::addColumn<QString>("start");
-    QTest::addColumn<bool>("add"); // false: subtract
+    QTest::addColumn<char>("operation"); // '=' Set, '+' Add, '-' Subtract
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
-    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("value"); // afterwards
+    const auto Set = [](const char* name, const QString& text, bool accepted, double value)
+    { QTest::newRow(name) << "42" << '=' << text << accepted << value; };
 
-    QTest::newRow("add negative") << "6" << true << "-8" << true << -2.0;
-    QTest::newRow("add huge") << "0.00038" << true << "370000000000000000000000000" << true
-                              << 3.7e26;
-    QTest::newRow("add refuses percent") << "12.003" << true << "35%" << false << 12.003;
+    Set("negative decimal", "-0.125", true, -0.125);
+    Set("leading point", ".25", true, 0.25);
+    Set("negative leading point", "-.5", true, -0.5);
+    Set("trailing point", "12.", true, 12.0);
+    Set("400 zeros are still zero", QString(400, '0'), true, 0.0);
+    Set("decimal comma", "0,5", false, 42.0);
+    Set("minus point", "-.", false, 42.0);
+    Set("empty", "", false, 42.0);
+    Set("leading plus", "+5", false, 42.0);
+    Set("leading space", " 5", false, 42.0);
+    Set("trailing space", "5 ", false, 42.0);
+    Set("percent", "35%", false, 42.0);
+    Set("17 digits in exponent form, as large results read", "-1.152921504606847e+18", true,
+        -1152921504606846976.0);
+    Set("small exponent notation, as results below 10^-4 read", "5e-05", true, 5e-05);
+    Set("negative zero is kept as 0", "-0", true, 0.0);
+    Set("an exponent needs digits", "1e+", false, 42.0);
+    Set("an exponent needs a number before it", ".e5", false, 42.0);
+    Set("a value beyond the double range", "1e309", false, 42.0);
+    Set("a value below the double range is 0", "0." + QString(400, '0') + "1", true, 0.0);
+    Set("NUL inside", QString("1") + QChar(0) + "2", false, 42.0);
+    QTest::newRow("add negative") << "6" << '+' << "-8" << true << -2.0;
     QTest::newRow("a sum beyond the double range is refused")
-        << "1e308" << true << "1e308" << false << 1e308;
+        << "1e308" << '+' << "1e308" << false << 1e308;
     QTest::newRow("a difference beyond the double range is refused")
-        << "-1e308" << false << "1e308" << false << -1e308;
-    QTest::newRow("subtract") << "0" << false << "12.125" << true << -12.125;
-    QTest::newRow("subtract negative") << "0.875" << false << "-0.125" << true << 1.0;
-    QTest::newRow("subtract refuses expression") << "90" << false << "2+log(23,3)" << false << 90.0;
+        << "-1e308" << '-' << "1e308" << false << -1e308;
+    QTest::newRow("subtract negative") << "0.875" << '-' << "-0.125" << true << 1.0;
+    QTest::newRow("subtract refuses expression") << "90" << '-' << "2+log(23,3)" << false << 90.0;
 }
 
-void TestMemory::addAndSubtract()
+void TestMemory::operations()
 {
     QFETCH(QString, start);
-    QFETCH(bool, add);
+    QFETCH(char, operation);
     QFETCH(QString, text);
     QFETCH(bool, accepted);
     QFETCH(double, value);
     TMyMemory memory;
     QVERIFY(memory.Set(start.toStdString()));
-    const std::string t = text.toStdString();
-    QCOMPARE(add ? memory.Add(t) : memory.Subtract(t), accepted);
-    QVERIFY2(qAbs(memory.Recall() - value) <= 1e-7 * qMax(1.0, qAbs(value)),
-             qPrintable(QString::number(memory.Recall(), 'g', 17)));
+    const QByteArray utf8 = text.toUtf8();
+    const std::string t(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    const bool result = operation == '='   ? memory.Set(t)
+                        : operation == '+' ? memory.Add(t)
+                                           : memory.Subtract(t);
+    QCOMPARE(result, accepted);
+    QCOMPARE(memory.Recall(), value);
+    QCOMPARE(std::signbit(memory.Recall()), std::signbit(value));
 }
 
 void TestMemory::clearAndRecall()

@@ -1,5 +1,6 @@
 // Loading modules by path: the protocol's order, the version check, refusals
-// that leave the host running, and the clean-up after a careless module.
+// that leave the host running, and the clean-up after a careless module; and
+// the modules found in the user's and the installed module folders.
 
 #include "HostTestSupport.h"
 
@@ -8,6 +9,8 @@
 
 #include <QDir>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -34,6 +37,8 @@ private slots:
     void refused_data();
     void refused();
     void leftoversAreRemovedAtUnload();
+    void folders_data();
+    void folders();
     void moduleCommands_data();
     void moduleCommands();
     void unloadCancelsTheModulesWaitingCommand();
@@ -134,6 +139,86 @@ void TestModuleManager::leftoversAreRemovedAtUnload()
     QVERIFY(g_calls.isEmpty());
 }
 
+void TestModuleManager::folders_data()
+{
+    // Files as "folder/name=kind"; a folder without files does not exist.
+    // "@" stands for the test's root folder.
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("loaded");
+    QTest::addColumn<QStringList>("reported");
+
+    QTest::newRow("the user's modules load before the installed ones, each folder by name")
+        << QString()
+        << QStringList{"user/Zeta.tx=good", "installed/Beta.tx=good", "installed/Alpha.tx=good"}
+        << QStringList{"user/Zeta.tx  (user folder)", "installed/Alpha.tx  (installed)",
+                       "installed/Beta.tx  (installed)"}
+        << QStringList{"Module Zeta.tx loaded from @/user.",
+                       "Module Alpha.tx loaded from @/installed."};
+    QTest::newRow("a folder that is missing or a file is reported; nothing loads from it")
+        << QString() << QStringList{"user=text"} << QStringList{}
+        << QStringList{"Module folder @/user cannot be read",
+                       "Module folder @/installed does not exist"};
+    // Why a file does not load is refused()'s subject; here, that the rest load.
+    QTest::newRow("a file that does not load is reported; the others load, other files are left")
+        << QString()
+        << QStringList{"installed/Bad.tx=text", "installed/Probe.tx=good",
+                       "installed/notes.txt=text", "installed/sub.tx/x=text"}
+        << QStringList{"installed/Probe.tx  (installed)"}
+        << QStringList{"Cannot load module @/installed/Bad.tx: "};
+    QTest::newRow("a module in both folders loads from the user's")
+        << QString() << QStringList{"user/Probe.tx=good", "installed/Probe.tx=good"}
+        << QStringList{"user/Probe.tx  (user folder)"}
+        << QStringList{"Module Probe.tx in @/installed skipped: @/user/Probe.tx is loaded."};
+    QTest::newRow("a module named by path comes before its installed copy")
+        << "named/Probe.tx" << QStringList{"named/Probe.tx=good", "installed/Probe.tx=good"}
+        << QStringList{"named/Probe.tx  (by path)"}
+        << QStringList{"Module Probe.tx in @/installed skipped: @/named/Probe.tx is loaded."};
+}
+
+void TestModuleManager::folders()
+{
+    QFETCH(QString, named);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, loaded);
+    QFETCH(QStringList, reported);
+
+    const QTemporaryDir dir;
+    const QDir root(dir.path());
+    const QMap<QString, QString> kinds{{"good", PROBE_GOOD}, {"text", NOT_A_LIBRARY}};
+    for (const QString& file : files)
+    {
+        const QStringList parts = file.split('=');
+        const QString path = root.filePath(parts[0]);
+        QVERIFY(root.mkpath(QFileInfo(path).path()));
+        QVERIFY(QFile::copy(kinds.value(parts[1]), path));
+    }
+
+    HostRuntime runtime;
+    if (!named.isEmpty())
+        QVERIFY(runtime.modules().load(root.filePath(named)));
+    runtime.modules().loadFolder(root.filePath("user"), ModuleManager::Origin::PerUser);
+    runtime.modules().loadFolder(root.filePath("installed"), ModuleManager::Origin::Installed);
+
+    const QStringList messages = runtime.commandLine().messages();
+    for (QString text : reported)
+    {
+        text.replace('@', root.path());
+        QVERIFY2(messages.filter(text).size() == 1, qPrintable(text + "\n" + messages.join('\n')));
+    }
+    // MODULES lists them in the order they loaded, each with its origin.
+    const qsizetype before = messages.size();
+    QCOMPARE(runtime.processor().runLine("MODULES"), int(kTwNormal));
+    QStringList expected;
+    for (const QString& entry : loaded)
+    {
+        const QString path = root.filePath(entry.section("  ", 0, 0));
+        expected << "  " + QFileInfo(path).fileName() + "  " + path + "  " + entry.section("  ", 1);
+    }
+    QCOMPARE(runtime.commandLine().messages().mid(before).filter(QRegularExpression("^  ")),
+             expected);
+}
+
 void TestModuleManager::moduleCommands_data()
 {
     QTest::addColumn<QStringList>("lines");
@@ -164,9 +249,9 @@ void TestModuleManager::moduleCommands_data()
         << "Module Other_26.8_17.tx is not loaded.";
     QTest::newRow("UNLOAD with no module loaded is refused at once")
         << QStringList{"UNLOAD"} << 0 << 1 << "No module is loaded.";
-    QTest::newRow("MODULES lists each loaded module with its path")
+    QTest::newRow("MODULES lists each loaded module with its path and origin")
         << QStringList{"LOAD", good, "MODULES"} << 1 << 0
-        << "  " + name + "  " + QFileInfo(good).absoluteFilePath();
+        << "  " + name + "  " + QFileInfo(good).absoluteFilePath() + "  (by path)";
     QTest::newRow("MODULES says when there is none")
         << QStringList{"MODULES"} << 0 << 0 << "No module is loaded.";
 }

@@ -1,107 +1,106 @@
-// The unit conversion pane as a widget: what the value field takes, the
-// conversion and its messages, the unit lists and the keys of the field.
-// Rows are steps a user takes and what the panel then shows
-// (PanelFixture::play).
+// The unit conversion pane's wiring: every change shows its conversion at
+// once, a pasted value loses the spaces around it, and a value with no
+// conversion says why until its cause goes. What a
+// value text means is the units library's, tested there.
 
 #include "../support/PanelFixture.h"
 
 #include <QComboBox>
+#include <QScrollArea>
+#include <QTranslator>
 
 class TestUnitPane : public QObject, public PanelFixture
 {
     Q_OBJECT
 
 private slots:
-    void init() { openPanel(); }
+    void init()
+    {
+        openPanel();
+        value()->setFocus();
+    }
     void cleanup() { closePanel(); }
 
-    void valueToConvert_data();
-    void valueToConvert() { playRow(); }
-    void conversion_data();
-    void conversion() { playRow(); }
-    void unitListsFollowTheType();
-    void conversionKeys();
+    void followsEveryChange();
+    void refusedValueSaysWhyUntilFixed();
+    void messageReadableAtNarrowestWidth();
 
 private:
     QComboBox* combo(const char* pszName) const { return child<QComboBox>(panel.get(), pszName); }
-    QLineEdit* valueField() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConInput"); }
-    QLineEdit* output() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConOutput"); }
+    QLineEdit* value() const { return child<QLineEdit>(panel.get(), "lineEdit_unitConInput"); }
+    QString output() const
+    {
+        return child<QLineEdit>(panel.get(), "lineEdit_unitConOutput")->text();
+    }
+    QLabel* messageLabel() const { return child<QLabel>(panel.get(), "label_unitConMessage"); }
+    QString message() const { return messageLabel()->isVisible() ? messageLabel()->text() : ""; }
 };
 
-void TestUnitPane::valueToConvert_data()
+void TestUnitPane::followsEveryChange()
 {
-    columns();
-    // The field holds "7": typing appends, a paste replaces. A refusal is not
-    // silent: a tool tip at the field says what it takes.
-    const QString field = "set:lineEdit_unitConInput=7; focus:lineEdit_unitConInput; ";
-    const QString read = "; ?text:lineEdit_unitConInput; ?hint";
-    row("a typed decimal comma is the point", field + "type:2,5" + read, "72.5; ");
-    row("a pasted decimal comma is the point", field + "paste:2,5" + read, "2.5; ");
-    row("typed: no sign", field + "type:-1" + read, "71; Only digits and one decimal point");
-    row("typed: no second point", field + "type:1.2.3" + read,
-        "71.23; Only digits and one decimal point");
-    row("pasted letters change nothing", field + "paste:12abc" + read,
-        "7; Only digits and one decimal point");
-    row("a pasted comma and point change nothing", field + "paste:1.234,5" + read,
-        "7; Only digits and one decimal point");
-}
-
-void TestUnitPane::conversion_data()
-{
-    columns();
-    auto convert = [](int type, int from, int to, const QString& value)
-    {
-        return QString("combo:comboBox_unit=%1; combo:comboBox_convertFrom=%2; "
-                       "combo:comboBox_convertTo=%3; set:lineEdit_unitConInput=%4; "
-                       "button_convert; ?text:lineEdit_unitConOutput; ?focus")
-            .arg(type)
-            .arg(from)
-            .arg(to)
-            .arg(value);
-    };
-    row("degrees to radians", convert(3, 0, 2, "85"), "1.4835298642; lineEdit_unitConInput");
-    row("a lone point is 0", convert(0, 0, 1, "."), "0; lineEdit_unitConInput");
-    row("400 nines are beyond a double: said, not 0", convert(0, 0, 1, QString(400, '9')),
-        "The value is too large to convert.; lineEdit_unitConInput");
-    row("a result beyond a double is said, not inf", convert(2, 6, 0, "1" + QString(300, '0')),
-        "The value is too large to convert.; lineEdit_unitConInput");
-    row("a value below the smallest double is 0", convert(0, 0, 0, "0." + QString(400, '0') + "1"),
-        "0; lineEdit_unitConInput");
-}
-
-void TestUnitPane::unitListsFollowTheType()
-{
-    combo("comboBox_convertFrom")->setCurrentIndex(3);
-    valueField()->setText("7");
+    combo("comboBox_unit")->setCurrentIndex(3);
+    combo("comboBox_convertTo")->setCurrentIndex(1); // degrees to grads
+    // Spaces around a copied value go; the rest is pasted as it stands.
+    QGuiApplication::clipboard()->setText(" \t200\n");
+    QTest::keyClick(value(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(value()->text(), QString("200"));
+    QCOMPARE(output(), QString("222.2222222222"));
+    combo("comboBox_convertTo")->setCurrentIndex(2); // radians
+    QCOMPARE(output(), QString("3.490658504"));
+    combo("comboBox_convertFrom")->setCurrentIndex(1); // grads
+    QCOMPARE(output(), QString("3.1415926536"));
+    // A new type starts both lists at its first unit: square millimetres.
     combo("comboBox_unit")->setCurrentIndex(1);
-    for (const char* name : {"comboBox_convertFrom", "comboBox_convertTo"})
-    {
-        QCOMPARE(combo(name)->count(), 10);
-        QCOMPARE(combo(name)->currentText(), QString("Square Millimeters"));
-    }
-    QCOMPARE(valueField()->text(), QString("7"));
+    QCOMPARE(output(), QString("200"));
+    QTest::keyClick(value(), Qt::Key_Escape);
+    QVERIFY(output().isEmpty());
 }
 
-void TestUnitPane::conversionKeys()
+void TestUnitPane::refusedValueSaysWhyUntilFixed()
 {
-    combo("comboBox_convertFrom")->setCurrentIndex(5); // metres
-    combo("comboBox_convertTo")->setCurrentIndex(1);   // centimetres
-    valueField()->setFocus();
-    QTest::keyClicks(valueField(), "2");
-    // The keypad's decimal key, twice: only one point.
-    for (int i = 0; i < 2; ++i)
-    {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Comma, Qt::KeypadModifier, 0, 110, 0, ",");
-        QApplication::sendEvent(valueField(), &press);
-    }
-    QTest::keyClicks(valueField(), "5");
-    QTest::keyClick(valueField(), Qt::Key_Space);
-    QCOMPARE(output()->text(), QString("250"));
-    QCOMPARE(valueField()->text(), QString("2.5"));
-    QTest::keyClick(valueField(), Qt::Key_Escape);
-    QVERIFY(valueField()->text().isEmpty());
-    QTest::keyClick(valueField(), Qt::Key_Return);
-    QCOMPARE(output()->text(), QString("0"));
+    QTest::keyClicks(value(), "--5"); // millimetres to millimetres
+    QCOMPARE(value()->text(), QString("--5")); // as typed, never corrected
+    QVERIFY(output().isEmpty());
+    QVERIFY(message().startsWith("Not a number."));
+    QTest::keyClick(value(), Qt::Key_Home);
+    QTest::keyClick(value(), Qt::Key_Delete);
+    QCOMPARE(output(), QString("-5"));
+    QVERIFY(message().isEmpty());
+    QTest::keyClick(value(), Qt::Key_End);
+
+    QTest::keyClicks(value(), "e400");
+    QCOMPARE(message(), QString("The value is too large to convert."));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(value(), Qt::Key_Backspace);
+    // "-5e" on the way to an exponent: nothing to say...
+    QVERIFY(message().isEmpty());
+    // ...until a conversion is asked for.
+    QTest::keyClick(value(), Qt::Key_Return);
+    QCOMPARE(message(), QString("The number is incomplete."));
+    QTest::keyClicks(value(), "1");
+    QCOMPARE(output(), QString("-50"));
+    QVERIFY(message().isEmpty());
+}
+
+void TestUnitPane::messageReadableAtNarrowestWidth()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/TwSmartCalculator_de.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    closePanel();
+    openPanel();
+    panel->buildGroupsAndIcons();
+    panel->collapseUnitConversion(false);
+    panel->resize(panel->minimumSize());
+    QTRY_VERIFY(value()->isVisible());
+    QTest::keyClicks(value(), "--5");
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(message().startsWith("Keine Zahl."));
+    // Wrapped into the room the panel has, every line shown, and scrolled into view.
+    QLabel* pLabel = messageLabel();
+    const auto* pView = child<QScrollArea>(panel.get(), "scrollArea")->viewport();
+    QVERIFY(pLabel->height() >= pLabel->heightForWidth(pLabel->width()));
+    QVERIFY(pView->rect().contains(QRect(pLabel->mapTo(pView, QPoint()), pLabel->size())));
 }
 
 QTEST_MAIN(TestUnitPane)

@@ -16,8 +16,7 @@ namespace MyTools
 namespace
 {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kHalfPi = kPi / 2;
 constexpr double kE = 2.718281828459045;
 constexpr double kDegreesPerGrad = 0.9;
 
@@ -94,30 +93,18 @@ double Ans()
     const std::u16string& text = PreviousResultText();
     if (text.empty())
         throw static_cast<int>(errNoPreviousResult);
-    // The text is our own %.10g output; read it as a stream would: the whole
-    // text must be a number, and "inf"/"nan" are not numbers to a stream.
-    // Our texts have at most 17 characters.
-    std::array<char, 32> shortText;
-    std::string longText;
-    char* narrow = shortText.data();
-    if (text.size() >= shortText.size())
-    {
-        longText.resize(text.size());
-        narrow = longText.data();
-    }
+    // The text is our own number text (ASCII, at most 24 characters). A value
+    // that reads out of range (a subnormal one) reads as 0, as from a stream.
+    std::array<char, 32> narrow{};
+    if (text.size() >= narrow.size())
+        return 0.0;
     for (std::size_t i = 0; i < text.size(); ++i)
-    {
-        const char16_t c = text[i];
-        const bool numeric = (c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == u'+' ||
-                             c == u'e' || c == u'E';
-        if (!numeric)
-            return 0.0;
-        narrow[i] = static_cast<char>(c);
-    }
-    narrow[text.size()] = '\0';
+        narrow[i] = static_cast<char>(text[i]);
     double value = 0.0;
     bool range = false;
-    if (NumberReader().Read(narrow, narrow + text.size(), value, range) != text.size() || range)
+    if (NumberReader().Read(narrow.data(), narrow.data() + text.size(), value, range) !=
+            text.size() ||
+        range)
         return 0.0;
     return value;
 }

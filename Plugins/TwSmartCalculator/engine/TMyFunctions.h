@@ -10,6 +10,19 @@
 namespace MyTools
 {
 
+// One row of the function table.
+struct TMyFunction
+{
+    const char* name;
+    int arity; // 0, 1 or 2
+    union
+    {
+        double (*f0)();
+        double (*f1)(double);
+        double (*f2)(double, double);
+    };
+};
+
 // Module-wide engine state, shared by every TMyTinyExpr.
 int& AngleUnit();
 std::u16string& PreviousResultText();

@@ -22,9 +22,10 @@ const char* ErrorMessage(int iCode)
         return QT_TRANSLATE_NOOP("CalculatorUI", "There is no previous result.");
     case errArcSine:
         return QT_TRANSLATE_NOOP("CalculatorUI",
-                                 "Arcussinus is only defined for values between -1 and 1.");
+                                 "The arc sine is only defined for values between -1 and 1.");
     case errLogarithm:
-        return QT_TRANSLATE_NOOP("CalculatorUI", "Logarithms of negative numbers do not exist.");
+        return QT_TRANSLATE_NOOP("CalculatorUI",
+                                 "Logarithms are only defined for positive numbers.");
     case errRoot:
         return QT_TRANSLATE_NOOP("CalculatorUI",
                                  "It is not possible to extract a root from a negative number.");
@@ -40,7 +41,7 @@ const char* ErrorMessage(int iCode)
         return QT_TRANSLATE_NOOP("CalculatorUI", "The expression is invalid.");
     case errArcCosine:
         return QT_TRANSLATE_NOOP("CalculatorUI",
-                                 "Arcuscosinus is only defined for values between -1 and 1.");
+                                 "The arc cosine is only defined for values between -1 and 1.");
     case errTangentDegrees:
         return QT_TRANSLATE_NOOP("CalculatorUI", "Tangent is not defined for 90 or 270 degrees.");
     case errTangentGrads:

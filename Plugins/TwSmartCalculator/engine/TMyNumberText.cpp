@@ -2,13 +2,12 @@
 
 #include "TMyFloatingPoint.h"
 
-#include <array>
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 #include <system_error>
@@ -23,22 +22,6 @@ locale_t ClassicLocale()
 {
     static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return loc;
-}
-
-// to_chars prints non-finite values as "inf"/"nan" with the sign of the value,
-// which is what the C library's formatting prints as well.
-std::string Format(double dValue, std::chars_format fmt, int iPrecision)
-{
-    std::array<char, 128> buffer{};
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), dValue, fmt,
-                                   iPrecision);
-    if (ec == std::errc{})
-        return std::string(buffer.data(), end);
-    // Only very large values at a high precision need more room than the buffer.
-    std::string big(400 + static_cast<std::size_t>(iPrecision), '\0');
-    auto [end2, ec2] = std::to_chars(big.data(), big.data() + big.size(), dValue, fmt, iPrecision);
-    big.resize(ec2 == std::errc{} ? static_cast<std::size_t>(end2 - big.data()) : 0);
-    return big;
 }
 
 } // namespace
@@ -137,13 +120,11 @@ std::size_t NumberReader::Read(const char* pText, const char* pEnd, double& dVal
 
 std::string FormatFixed(double dValue, int iDecimals)
 {
-    // A negative precision means "as if omitted" for printf: six decimals.
-    return Format(dValue, std::chars_format::fixed, iDecimals < 0 ? 6 : iDecimals);
-}
-
-std::string FormatGeneral10(double dValue)
-{
-    return Format(dValue, std::chars_format::general, 10);
+    // Fixed notation of the largest double has 309 integer digits.
+    std::string text(330 + static_cast<std::size_t>(std::max(iDecimals, 6)), '\0');
+    const char* end = FormatFixed(dValue, iDecimals, text.data(), text.data() + text.size());
+    text.resize(static_cast<std::size_t>(end - text.data()));
+    return text;
 }
 
 char* FormatFixed(double dValue, int iDecimals, char* pFirst, char* pLast)
@@ -153,10 +134,28 @@ char* FormatFixed(double dValue, int iDecimals, char* pFirst, char* pLast)
     return ec == std::errc{} ? end : nullptr;
 }
 
-char* FormatGeneral10(double dValue, char* pFirst, char* pLast)
+char* FormatGeneral(double dValue, int iDigits, char* pFirst, char* pLast)
 {
-    const auto [end, ec] = std::to_chars(pFirst, pLast, dValue, std::chars_format::general, 10);
+    const auto [end, ec] =
+        std::to_chars(pFirst, pLast, dValue, std::chars_format::general, iDigits);
     return ec == std::errc{} ? end : nullptr;
+}
+
+const char* TrimmedEnd(const char* pFirst, const char* pLast)
+{
+    if (std::find(pFirst, pLast, '.') == pLast)
+        return pLast;
+    while (pLast[-1] == '0')
+        --pLast;
+    return pLast[-1] == '.' ? pLast - 1 : pLast;
+}
+
+std::string TenDecimalsText(double dValue)
+{
+    std::string text = FormatFixed(dValue, 10);
+    const char* end = TrimmedEnd(text.data(), text.data() + text.size());
+    text.resize(static_cast<std::size_t>(end - text.data()));
+    return text;
 }
 
 } // namespace MyTools

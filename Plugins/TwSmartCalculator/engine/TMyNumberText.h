@@ -31,16 +31,25 @@ private:
     bool toNearest;
 };
 
-// Fixed notation with iDecimals digits after the point (printf "%.*f").
+// Fixed notation with iDecimals digits after the point (printf "%.*f"; a
+// negative count means 6, as there).
 std::string FormatFixed(double dValue, int iDecimals);
 
-// Up to 10 significant digits, exponent form for exponents below -4 or from 10
-// on, no trailing zeros (printf "%.10g").
-std::string FormatGeneral10(double dValue);
-
-// The same texts written to [pFirst, pLast), without allocating: the end of
-// the text, or null when it does not fit.
+// The same written to [pFirst, pLast) without allocating: the end of the
+// text, or null when it does not fit.
 char* FormatFixed(double dValue, int iDecimals, char* pFirst, char* pLast);
-char* FormatGeneral10(double dValue, char* pFirst, char* pLast);
+
+// Up to iDigits significant digits, exponent form for exponents below -4 or
+// from iDigits on, no trailing zeros (printf "%.*g"); null when it does not fit.
+char* FormatGeneral(double dValue, int iDigits, char* pFirst, char* pLast);
+
+// The end of a fixed-notation text without the zeros that end its decimals,
+// and without its point if nothing follows it. A text without a point (a
+// whole number, "inf") ends where it ends.
+const char* TrimmedEnd(const char* pFirst, const char* pLast);
+
+// Ten decimals, trimmed (12.5, 100, 0.3333333333): how a number from outside
+// the keyboard enters the input line, and how a converted value is shown.
+std::string TenDecimalsText(double dValue);
 
 } // namespace MyTools

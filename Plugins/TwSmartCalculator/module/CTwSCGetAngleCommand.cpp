@@ -7,6 +7,7 @@
 #include <CTwSystemServices.h>
 #include <CTwUserIO.h>
 #include <InsertedNumber.h>
+#include <TMyTinyExpr.h>
 
 #include <QCoreApplication>
 
@@ -16,8 +17,8 @@ namespace
 {
 
 constexpr double kTolerance = 1e-10;
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kPi = 3.141592653589793;
+using MyTools::kPi;
+constexpr double kHalfPi = kPi / 2;
 // Angular units whose printed angle takes a degree sign: decimal degrees, and
 // surveyor's units (which print an angle in decimal degrees).
 constexpr int kDecimalDegrees = 0;

@@ -256,34 +256,3 @@ bool CalculatorUI::filterCalcKey(QKeyEvent* pKey)
     }
     return false;
 }
-
-bool CalculatorUI::filterUnitInputKey(QKeyEvent* pKey)
-{
-    QLineEdit* pInput = form->lineEdit_unitConInput;
-    const int key = pKey->key();
-    if (KeyRules::isKeypadDecimal(*pKey))
-    {
-        QString text = pInput->text();
-        if (!text.contains(QLatin1Char('.')))
-        {
-            const int pos = pInput->cursorPosition();
-            text.insert(pos, QLatin1Char('.'));
-            pInput->setText(text);
-            pInput->setCursorPosition(pos + 1);
-        }
-        else
-            showValueHint();
-        return true;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
-    {
-        button_convert_pressed();
-        return true;
-    }
-    if (key == Qt::Key_Escape)
-    {
-        pInput->clear();
-        return true;
-    }
-    return false;
-}

@@ -181,8 +181,9 @@ private:
     void setUpUnitPane();
     // A row's delete button, made as the row comes into view.
     QWidget* makeDeleteButton();
-    // Says what the value to convert takes, after a key or paste was refused.
-    void showValueHint();
+    // The converted value, or why there is none, for the pane as it stands.
+    // bAsked: Convert, Return or Space, rather than an edit on the way.
+    void showConversion(bool bAsked);
     void setGroupCollapsed(const char* pszName, bool bCollapse);
     // The icons of the host's current theme.
     void setThemeIcons();

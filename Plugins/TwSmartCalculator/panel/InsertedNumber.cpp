@@ -1,6 +1,8 @@
 #include "InsertedNumber.h"
 
-#include <QRegularExpression>
+#include <TMyNumberText.h>
+#include <TMyTinyExpr.h>
+
 #include <QString>
 
 namespace
@@ -8,20 +10,12 @@ namespace
 constexpr int kDegrees = 0;
 constexpr int kGrads = 2;
 constexpr int kRadians = 3;
-constexpr double kPi = 3.141592653589793;
+using MyTools::kPi;
 } // namespace
 
 QString InsertedNumberText(double value)
 {
-    // 'f' formatting is locale-free: the point is '.' for every user.
-    QString text = QStringLiteral("%1").arg(value, 0, 'f', 10, QLatin1Char(' '));
-    static const QRegularExpression trailingZeros(QStringLiteral("0+$"));
-    static const QRegularExpression trailingPoint(QStringLiteral("\\.$"));
-    static const QRegularExpression trailingComma(QStringLiteral("\\,$"));
-    text.remove(trailingZeros);
-    text.remove(trailingPoint);
-    text.remove(trailingComma);
-    return text;
+    return QString::fromStdString(MyTools::TenDecimalsText(value));
 }
 
 int CalculatorAngleUnit(int iAunits)

@@ -526,12 +526,12 @@
         <translation>Es gibt kein vorheriges Ergebnis.</translation>
     </message>
     <message>
-        <source>Arcussinus is only defined for values between -1 and 1.</source>
+        <source>The arc sine is only defined for values between -1 and 1.</source>
         <translation>Der Arkussinus ist nur für Werte zwischen -1 und 1 definiert.</translation>
     </message>
     <message>
-        <source>Logarithms of negative numbers do not exist.</source>
-        <translation>Logarithmen negativer Zahlen sind nicht definiert.</translation>
+        <source>Logarithms are only defined for positive numbers.</source>
+        <translation>Logarithmen sind nur für positive Zahlen definiert.</translation>
     </message>
     <message>
         <source>It is not possible to extract a root from a negative number.</source>
@@ -550,7 +550,7 @@
         <translation>Der Ausdruck ist ungültig.</translation>
     </message>
     <message>
-        <source>Arcuscosinus is only defined for values between -1 and 1.</source>
+        <source>The arc cosine is only defined for values between -1 and 1.</source>
         <translation>Der Arkuskosinus ist nur für Werte zwischen -1 und 1 definiert.</translation>
     </message>
     <message>
@@ -710,10 +710,6 @@
         <translation>Vollwinkel</translation>
     </message>
     <message>
-        <source>Only digits and one decimal point</source>
-        <translation>Nur Ziffern und ein Dezimaltrennzeichen</translation>
-    </message>
-    <message>
         <source>The value is too large to convert.</source>
         <translation>Der Wert ist zu groß zum Umrechnen.</translation>
     </message>
@@ -809,6 +805,14 @@
     <message>
         <source>Delete this row</source>
         <translation>Diese Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Not a number. The value takes digits, one decimal point or comma, a sign and an exponent, as in -2,5 or 1.5e-3.</source>
+        <translation>Keine Zahl. Der Wert nimmt Ziffern, einen Dezimalpunkt oder ein Dezimalkomma, ein Vorzeichen und einen Exponenten an, etwa -2,5 oder 1.5e-3.</translation>
+    </message>
+    <message>
+        <source>The number is incomplete.</source>
+        <translation>Die Zahl ist unvollständig.</translation>
     </message>
 </context>
 <context>

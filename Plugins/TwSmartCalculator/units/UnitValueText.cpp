@@ -1,7 +1,11 @@
 #include "UnitValueText.h"
 
+#include <TMyNumberText.h>
+
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace
 {
@@ -9,22 +13,109 @@ namespace
 // Fixed notation of the largest double has 309 integer digits.
 constexpr std::size_t kBufferSize = 400;
 
+// Beyond any double's decimal exponent; keeps a long exponent from overflowing.
+constexpr long kExponentCap = 100000;
+
+bool IsDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// One pass over the text by the grammar in the header. On the way it writes
+// the number as from_chars reads it ('+' dropped, ',' as '.') and the decimal
+// exponent of its first significant digit, which tells an overflow from an
+// underflow when from_chars finds the number out of range.
+struct Scan
+{
+    ConversionStatus status = ConversionStatus::Empty;
+    std::string number;
+    long magnitude = 0;
+};
+
+Scan ScanValueText(std::u16string_view text)
+{
+    enum State
+    {
+        Start,
+        Sign,
+        Whole,
+        PointOnly, // a point with no digit yet
+        Fraction,
+        ExponentMark,
+        ExponentSign,
+        ExponentDigits,
+    };
+    Scan scan;
+    State state = Start;
+    long firstDigit = 0; // decimal exponent of the first significant digit, before the exponent
+    long exponent = 0;
+    bool bSignificant = false;
+    bool bNegativeExponent = false;
+    for (const char16_t c : text)
+    {
+        if (IsDigit(c))
+        {
+            if (state == ExponentMark || state == ExponentSign || state == ExponentDigits)
+            {
+                exponent = std::min(exponent * 10 + (c - u'0'), kExponentCap);
+                state = ExponentDigits;
+            }
+            else
+            {
+                const bool bWhole = state == Start || state == Sign || state == Whole;
+                if (bWhole && bSignificant)
+                    ++firstDigit;
+                else if (!bWhole && !bSignificant)
+                    --firstDigit;
+                bSignificant = bSignificant || c != u'0';
+                state = bWhole ? Whole : Fraction;
+            }
+        }
+        else if ((c == u'+' || c == u'-') && (state == Start || state == ExponentMark))
+        {
+            if (state == Start)
+                state = Sign;
+            else
+            {
+                bNegativeExponent = c == u'-';
+                state = ExponentSign;
+            }
+        }
+        else if ((c == u'.' || c == u',') && (state == Start || state == Sign || state == Whole))
+            state = state == Whole ? Fraction : PointOnly;
+        else if ((c == u'e' || c == u'E') && (state == Whole || state == Fraction))
+            state = ExponentMark;
+        else
+        {
+            scan.status = ConversionStatus::NotANumber;
+            return scan;
+        }
+        if (c != u'+')
+            scan.number.push_back(c == u',' ? '.' : char(c));
+    }
+    switch (state)
+    {
+    case Start:
+        scan.status = ConversionStatus::Empty;
+        break;
+    case Whole:
+    case Fraction:
+    case ExponentDigits:
+        scan.status = ConversionStatus::Converted;
+        break;
+    default:
+        scan.status = ConversionStatus::Incomplete;
+        break;
+    }
+    scan.magnitude = firstDigit + (bNegativeExponent ? -exponent : exponent);
+    return scan;
+}
+
 } // namespace
 
 std::string ConvertedValueText(double value)
 {
-    std::array<char, kBufferSize> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 10);
-    std::string text(buffer.data(), result.ptr);
-    // Infinite and NaN texts have no point; leave them alone.
-    if (text.find('.') == std::string::npos)
-        return text;
-    while (!text.empty() && text.back() == '0')
-        text.pop_back();
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    return text;
+    return MyTools::TenDecimalsText(value);
 }
 
 std::string ExactValueText(double value)
@@ -34,20 +125,32 @@ std::string ExactValueText(double value)
     return std::string(buffer.data(), result.ptr);
 }
 
-bool ReadValueText(std::string_view text, double& value)
+Conversion ConvertValueText(UnitType type, UnitId from, UnitId to, std::u16string_view text)
 {
-    value = 0.0;
-    const char* pEnd = text.data() + text.size();
-    double number = 0.0;
-    const auto result = std::from_chars(text.data(), pEnd, number, std::chars_format::fixed);
-    if (result.ec == std::errc::result_out_of_range)
+    const Scan scan = ScanValueText(text);
+    if (scan.status != ConversionStatus::Converted)
+        return {scan.status, {}};
+
+    double value = 0.0;
+    const char* pEnd = scan.number.data() + scan.number.size();
+    const auto read = std::from_chars(scan.number.data(), pEnd, value);
+    if (read.ec == std::errc::result_out_of_range)
     {
-        // Out of range either way: too large when a digit other than 0
-        // stands before the point, else below the smallest double.
-        const std::string_view whole = text.substr(0, text.find('.'));
-        return whole.find_first_not_of('0') == std::string_view::npos;
+        if (scan.magnitude >= 0)
+            return {ConversionStatus::TooLarge, {}};
+        value = 0.0; // below the smallest double
     }
-    if (result.ec == std::errc() && result.ptr == pEnd)
-        value = number;
-    return true;
+    else if (read.ec != std::errc() || read.ptr != pEnd)
+        return {ConversionStatus::NotANumber, {}}; // the scan and from_chars disagree
+
+    // Lengths, areas and volumes convert without their sign; give it back.
+    const double converted =
+        std::copysign(UnitConverter(type, from, to, std::fabs(value)).Convert(), value);
+    if (!std::isfinite(converted))
+        return {ConversionStatus::TooLarge, {}};
+    std::string shown = ConvertedValueText(converted);
+    // A negative value too small for ten decimals is no negative zero.
+    if (shown == "-0")
+        shown = "0";
+    return {ConversionStatus::Converted, std::move(shown)};
 }
