@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -167,29 +166,23 @@ public:
     //   "line=TEXT" or "line=TEXT|CURSOR"  the line replaced (Escape, paste)
     //   "calc=TEXT"    the line replaced and Return pressed
     //   "type:TEXT"    typed key by key; "key:NAME" a key, Qt::Key_NAME,
-    //                  after "ctrl+" if held (both where the keyboard is);
-    //                  "paste:TEXT" over the whole of the focused field
+    //                  after "ctrl+" if held (both where the keyboard is)
     //   "click"        a click at the line's end; "insert:TEXT" a paste by
     //                  mouse (an edit that is no key)
     //   "drawing=P,A"  a drawing of linear precision P and angular unit A
     //   "pick:R,C", "dclick:R,C"  a click, a double click on a history cell
     //   "menu:R,C,ENTRY"  the cell's menu entry (R -1: below the rows)
     //   "delete:R"     the delete button in the row
-    //   "focus:NAME", "set:NAME=TEXT", "combo:NAME=INDEX"  the keyboard to a
-    //                  widget, a field's text, a list's choice
+    //   "focus:NAME", "set:NAME=TEXT"  the keyboard to a widget, a field's text
     //   "button_..."   a click on the button
     //   "?line", "?cursor", "?clip" (the clipboard), "?cmd" (the host's
     //   command line), "?rows", "?cell:R,C", "?error" ("!" and its tool tip),
     //   "?preview" (once due), "?memory" (MR's tool tip), "?M" (the memory's
     //   mark), "?current" (row), "?tip:R,C" (a cell's tool tip), "?focus",
-    //   "?text:NAME" (a field's), "?hint" (the tool tip shown), "?said" (the
-    //   line's description, which readers speak)
+    //   "?said" (the line's description, which readers speak)
     QString play(const QString& steps)
     {
         QStringList log;
-        QToolTip::hideText();
-        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
-            return "(an earlier tool tip stayed up)";
         for (const QString& step : steps.split("; "))
         {
             QWidget* pKeys = QApplication::focusWidget() ? QApplication::focusWidget() : line();
@@ -202,12 +195,6 @@ public:
                 calculate(arg);
             else if (step.startsWith("type:"))
                 QTest::keyClicks(pKeys, arg);
-            else if (step.startsWith("paste:"))
-            {
-                QGuiApplication::clipboard()->setText(arg);
-                QTest::keyClick(pKeys, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClick(pKeys, Qt::Key_V, Qt::ControlModifier);
-            }
             else if (step.startsWith("key:"))
                 QTest::keyClick(pKeys,
                                 Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(
@@ -240,9 +227,6 @@ public:
             else if (step.startsWith("set:"))
                 child<QLineEdit>(panel.get(), qPrintable(arg.section('=', 0, 0)))
                     ->setText(arg.section('=', 1));
-            else if (step.startsWith("combo:"))
-                child<QComboBox>(panel.get(), qPrintable(arg.section('=', 0, 0)))
-                    ->setCurrentIndex(arg.section('=', 1).toInt());
             else if (step.startsWith("button_"))
                 click(qPrintable(step));
             else if (step.startsWith('?'))
@@ -261,8 +245,6 @@ public:
             return history()->item(args.at(0).toInt(), args.at(1).toInt())->text();
         if (what.startsWith("tip:"))
             return toolTipAt(args.at(0).toInt(), args.at(1).toInt());
-        if (what.startsWith("text:"))
-            return child<QLineEdit>(panel.get(), qPrintable(args.at(0)))->text();
         const QMap<QString, QString> values = {
             {"line", line()->text()},
             {"cursor", QString::number(line()->cursorPosition())},
@@ -273,7 +255,6 @@ public:
             {"preview", preview()->text()},
             {"memory", child(panel.get(), "button_mr")->toolTip()},
             {"M", child(panel.get(), "label_memory")->isVisible() ? "M" : ""},
-            {"hint", QToolTip::isVisible() ? QToolTip::text() : QString()},
             {"said", line()->accessibleDescription()},
             {"current", QString::number(history()->currentRow())},
             {"focus",
