@@ -1,6 +1,7 @@
 #include "TMyParser.h"
 
 #include "TMyFunctions.h"
+#include "TMyLengthLiteral.h"
 
 #include <algorithm>
 
@@ -86,6 +87,10 @@ private:
                 if (pending)
                     allowed = true;
                 return;
+            case '\'':
+            case '"':
+                // A mark that no number carries: 'a, (5)', 5'-".
+                throw static_cast<int>(errLength);
             case ',':
                 if (!allowed)
                     throw static_cast<int>(errComma);
@@ -108,9 +113,8 @@ private:
 
     void ReadNumberToken()
     {
-        bool range = false;
         const std::size_t used =
-            numbers.Read(text.data() + pos, text.data() + text.size(), number, range);
+            ReadNumberOrLength(text.data() + pos, text.data() + text.size(), numbers, number);
         if (used == 0)
             number = 0; // a lone '.': the same token comes again and the parse fails
         pos += used;
