@@ -133,6 +133,16 @@ void TestUnitConverter::valueText_data()
           "0");
     Row("a negative length keeps its sign", T::Length, U::Meter, U::Centimeter, "-5", S::Converted,
         "-500");
+    Row("feet and inches in feet", T::Length, U::Foot, U::Foot, "5'-6 1/2\"", S::Converted,
+        "5.5416666667");
+    Row("feet and inches in inches, signed, with a decimal comma", T::Length, U::Inch,
+        U::Millimeter, "-2,5'", S::Converted, "-762");
+    Row("the start of feet and inches is incomplete", T::Length, U::Foot, U::Foot, "5'-6 1/",
+        S::Incomplete);
+    Row("feet and inches only from feet or inches", T::Length, U::Meter, U::Foot, "5'",
+        S::NotANumber);
+    Row("feet beyond a double", T::Length, U::Foot, U::Meter, QString(400, '9') + "'",
+        S::TooLarge);
 
     Angle("nothing typed is no value", "", S::Empty);
     Angle("a sign and a comma are a start", "-,", S::Incomplete);
@@ -140,6 +150,7 @@ void TestUnitConverter::valueText_data()
     Angle("an exponent's sign without digits is a start", "1E+", S::Incomplete);
 
     Angle("two signs", "--5", S::NotANumber);
+    Row("two marks", T::Length, U::Inch, U::Foot, "5''", S::NotANumber);
     Angle("an exponent without a number", "e5", S::NotANumber);
     Angle("a point and a comma", "1,234.5", S::NotANumber);
     Angle("letters, infinity spelt out among them", "inf", S::NotANumber);
