@@ -89,7 +89,7 @@ private:
                 return;
             case '\'':
             case '"':
-                // A mark that no number carries: 'a, (5)', 5'-".
+                // A mark that no number carries: '5, (5)', 5'-".
                 throw static_cast<int>(errLength);
             case ',':
                 if (!allowed)
