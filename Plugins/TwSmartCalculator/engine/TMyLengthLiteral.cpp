@@ -85,9 +85,15 @@ std::size_t ReadNumberOrLength(const char* pText, const char* pEnd, const Number
     if (pText == pEnd || !(IsDigit(*pText) || *pText == '.'))
         return 0; // the reader would take a sign
     const char* q = Number(pText, pEnd, numbers, dValue);
-    if (q == pText || q == pEnd)
+    if (q == pText || q == pEnd || !MayStartLength(*q))
         return static_cast<std::size_t>(q - pText);
+    return static_cast<std::size_t>(ReadLengthAfter(pText, q, pEnd, numbers, dValue) - pText);
+}
 
+const char* ReadLengthAfter(const char* pText, const char* pNumberEnd, const char* pEnd,
+                            const NumberReader& numbers, double& dValue)
+{
+    const char* const q = pNumberEnd;
     const char* end = nullptr;
     if (*q == '\'')
     {
@@ -120,9 +126,13 @@ std::size_t ReadNumberOrLength(const char* pText, const char* pEnd, const Number
     }
     else if (*q == '/')
     {
+        // Most slashes divide: look for the inch mark before reading again.
+        const char* mark = SkipDigits(q + 1, pEnd);
+        if (mark == pEnd || *mark != '"')
+            return q;
         end = Fraction(pText, pEnd, numbers, dValue);
         if (!end)
-            return static_cast<std::size_t>(q - pText);
+            return q;
     }
     else if (*q == ' ')
     {
@@ -135,12 +145,12 @@ std::size_t ReadNumberOrLength(const char* pText, const char* pEnd, const Number
     }
     else
     {
-        return static_cast<std::size_t>(q - pText);
+        return q;
     }
 
     if (end != pEnd && (IsDigit(*end) || *end == '.' || *end == '\'' || *end == '"'))
         Refuse(errLength);
-    return static_cast<std::size_t>(end - pText);
+    return end;
 }
 
 double ReadLengthText(std::u16string_view strText)

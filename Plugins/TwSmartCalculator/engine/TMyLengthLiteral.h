@@ -33,6 +33,19 @@ namespace MyTools
 std::size_t ReadNumberOrLength(const char* pText, const char* pEnd, const NumberReader& numbers,
                                double& dValue);
 
+// Whether a length may go on after a number that c follows: a mark, or the
+// slash or space of an inch fraction. Inline: the parser asks it after every
+// number and reads on only where it says so.
+inline bool MayStartLength(char c)
+{
+    return c == '\'' || c == '"' || c == '/' || c == ' ';
+}
+
+// ReadNumberOrLength for a number [pText, pNumberEnd) already read into
+// dValue: the end of the length it starts, or pNumberEnd.
+const char* ReadLengthAfter(const char* pText, const char* pNumberEnd, const char* pEnd,
+                            const NumberReader& numbers, double& dValue);
+
 // A whole text that is one length with an optional sign ("-5'-6 1/2\""),
 // spaces read as in an expression; its value in inches, infinite beyond the
 // range of a double. Anything else (a plain number too) throws errLength,

@@ -113,8 +113,13 @@ private:
 
     void ReadNumberToken()
     {
-        const std::size_t used =
-            ReadNumberOrLength(text.data() + pos, text.data() + text.size(), numbers, number);
+        const char* first = text.data() + pos;
+        const char* end = text.data() + text.size();
+        bool range = false;
+        std::size_t used = numbers.Read(first, end, number, range);
+        if (used != 0 && MayStartLength(first[used]))
+            used = static_cast<std::size_t>(
+                ReadLengthAfter(first, first + used, end, numbers, number) - first);
         if (used == 0)
             number = 0; // a lone '.': the same token comes again and the parse fails
         pos += used;
