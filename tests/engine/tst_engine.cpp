@@ -227,8 +227,7 @@ void TestEngine::lengths_data()
     const auto Row = [](const char* name, const QString& expr, const char* expected)
     { QTest::newRow(name) << expr << 10 << QString(expected) << 0; };
 
-    Row("feet", "5'", "60");
-    Row("inches", "6\"", "6");
+    Row("feet are 12 inches", "5'+6\"", "66");
     Row("feet and inches, with or without a hyphen", "5'6\"+5'-6\"", "132");
     Row("whole inches and a fraction after a space", "5'-6 1/2\"", "66.5");
     Row("whole inches and a fraction after a hyphen", "5'6-1/2\"", "66.5");
@@ -237,10 +236,8 @@ void TestEngine::lengths_data()
     Row("a fraction that no power of two makes", "5'-6 1/3\"", "66.3333333333");
     Row("a length is one operand", "2*5'6\"/4-5'-6\"", "-33");
     Row("a length squared", "sqrt(5'^2)", "60");
-    Row("a name after a length multiplies", "5'pi/pi", "60");
     Row("a hyphen and feet after feet subtract", "10'-6'", "48");
     Row("alone, a hyphen before a fraction subtracts", "6-1/2\"", "5.5");
-    Row("spaces between feet and inches mean nothing", "5' - 6\"", "66");
     Row("a fraction binds before the quotient", "12/3/4\"", "16");
     Row("huge feet", "9999999999999'", "119999999999988");
     Row("no exponent notation in a length either", "1e308\"", "837.2308031654");
@@ -255,7 +252,6 @@ void TestEngine::lengths_data()
     Row("a mark after a bracket", "(5)'", "error 91");
     Row("100000 marks", QString(100000, '\''), "error 91");
     Row("a fraction with 0 below the line", "1/0\"", "error 92");
-    Row("a fraction with 0 below the line after feet", "5'-6 1/0\"", "error 92");
 }
 
 void TestEngine::implicitMultiplication_data()
