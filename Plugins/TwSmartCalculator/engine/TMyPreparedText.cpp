@@ -110,6 +110,28 @@ bool InchFractionAt(std::u16string_view text, std::size_t i)
 
 } // namespace
 
+std::u16string WithoutSpaces(std::u16string_view strExpr)
+{
+    std::u16string text;
+    text.reserve(strExpr.size());
+    for (std::size_t i = 0; i < strExpr.size(); ++i)
+    {
+        if (strExpr[i] != u' ')
+        {
+            text += strExpr[i];
+            continue;
+        }
+        std::size_t next = i + 1;
+        while (next < strExpr.size() && strExpr[next] == u' ')
+            ++next;
+        const char16_t before = text.empty() ? u'\0' : text.back();
+        if ((IsDigit(before) || before == u'.') && InchFractionAt(strExpr, next))
+            text += u' ';
+        i = next - 1;
+    }
+    return text;
+}
+
 std::size_t PrepareText(std::u16string_view strExpr, std::string& out)
 {
     // At most one '*' goes before each character.

@@ -42,6 +42,11 @@ enum ErrorCode : int
     errInchFraction = 92,
 };
 
+// The expression without the spaces that mean nothing to it: all of them but
+// the one between whole inches and their fraction (6 1/2"). What a history
+// row shows, so that the row reads as it calculates.
+std::u16string WithoutSpaces(std::u16string_view strExpr);
+
 // The message for an error code, as an untranslated source text of the
 // translation context "CalculatorUI". Unknown codes get the generic message.
 const char* ErrorMessage(int iCode);
