@@ -199,8 +199,8 @@ void TestMeasurements::measure()
 
     QTEST(line()->text(), "line");
     QVERIFY(dock()->widget()->isEnabled());
-    if (line()->text() != typed)
-        QVERIFY2(line()->hasFocus(), "focus to the line after an insertion");
+    // However it ended: with a value, Escape, a failure or parallel lines.
+    QVERIFY2(line()->hasFocus(), "the keyboard back in the line");
     if (!message.isEmpty())
         QCOMPARE(lastMessage(), message);
     QFETCH(int, anglesPrinted);

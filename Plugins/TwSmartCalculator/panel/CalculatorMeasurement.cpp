@@ -71,30 +71,28 @@ void CalculatorUI::hostCommandUnknown(const QString& strGlobalName)
 
 void CalculatorUI::applyMeasurementStep(MeasurementRun::Step step)
 {
-    switch (step)
-    {
-    case MeasurementRun::Step::Complete:
+    if (step == MeasurementRun::Step::Ignored)
+        return;
+    if (step == MeasurementRun::Step::Complete)
         completeMeasurement();
-        break;
-    case MeasurementRun::Step::Release:
+    else
         resetPendingMeasurement();
-        break;
-    case MeasurementRun::Step::Ignored:
-        break;
-    }
+    // However the run ended (a value, Escape, a failure, parallel lines),
+    // the person goes on in the input line, not on the host's command line,
+    // which had the keyboard while the panel was disabled.
+    if (isVisible())
+        focusInputLine();
 }
 
 void CalculatorUI::completeMeasurement()
 {
     const MeasurementKind kind = pendingMeasurement.kind();
-    bool bRead = false;
     guarded(
         [&]
         {
             const std::optional<PanelHost::Drawing> drawing = host->activeDrawing();
             if (!drawing)
                 return; // the drawing went while the host measured: nothing to read
-            bRead = true;
 
             double value = -1.0;
             switch (kind)
@@ -120,8 +118,6 @@ void CalculatorUI::completeMeasurement()
                 insertNumber(value, InsertKind::Number);
         });
     resetPendingMeasurement();
-    if (bRead && kind != MeasurementKind::None)
-        focusInputLine();
 }
 
 void CalculatorUI::resetPendingMeasurement()
