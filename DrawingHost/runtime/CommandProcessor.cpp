@@ -65,8 +65,12 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho, Orig
                 [&] { globalName = QString::fromStdU16String(pCmd->globalName().str()); });
     auto context = OdRxObjectImpl<HostCommandContext>::createObject(m_documents.activeDocument(),
                                                                     origin == Origin::Request);
-    if (m_frames.empty() && !globalName.isEmpty())
-        m_lastCommand = globalName;
+    if (m_frames.empty())
+    {
+        m_cancelShownAt = -1;
+        if (!globalName.isEmpty())
+            m_lastCommand = globalName;
+    }
     m_frames.push_back(Frame{pCmd, globalName});
     emit commandStarted(globalName);
     HostEditor& editor = m_editor;
@@ -89,7 +93,9 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho, Orig
     status = classify(status);
     if (status == kTwCancel)
     {
-        commandLine.message(tr("*Cancel*"));
+        if (m_cancelShownAt != m_input.promptCount())
+            commandLine.message(tr("*Cancel*"));
+        m_cancelShownAt = m_input.promptCount();
         editor.fireCommandCancelled(pCmd, context.get());
     }
     else if (status == kTwError)

@@ -41,7 +41,8 @@ private:
 // items, lines that arrive while a command runs) or nested (EvaluateRequest).
 // Each run is a frame on a stack; Escape cancels the innermost frame, a "^C"
 // macro every frame. Around each run the reactors get commandWillStart and
-// then commandEnded, commandCancelled or commandFailed.
+// then commandEnded, commandCancelled or commandFailed. However many frames
+// one cancel ends, the command line shows one "*Cancel*".
 //
 // Queued work starts only from the event loop and only while no command runs:
 // first queued commands, then queued input lines, one per turn of the loop.
@@ -138,5 +139,9 @@ private:
     std::vector<std::function<void()>> m_idleTasks;
     std::vector<Queued> m_queue;
     QString m_lastCommand;
+    // The prompt count when "*Cancel*" was last shown (-1: not since the
+    // last command started): frames a cancel ends without a prompt in
+    // between add no line of their own.
+    int m_cancelShownAt = -1;
     bool m_drainScheduled = false;
 };

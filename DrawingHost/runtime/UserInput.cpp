@@ -82,10 +82,18 @@ bool UserInput::readLine(const QString& strPrompt, QString& strLine, Answer answ
     const Answer outerAnswer = m_answer;
     m_answer = answer;
     bool answered = false;
+    bool asked = false;
     for (;;)
     {
         if (cancelledNow())
             break;
+        // A prompt a cancel ends before anyone could answer it was never
+        // put to the user.
+        if (!asked)
+        {
+            asked = true;
+            ++m_prompts;
+        }
         if (hasPending())
         {
             QString line = takeNext();

@@ -75,6 +75,8 @@ public:
     // command was cancelled, or when input is not interactive and nothing is
     // left to read.
     bool readLine(const QString& strPrompt, QString& strLine, Answer answer = Answer::Word);
+    // How many prompts have been put to the user so far.
+    int promptCount() const { return m_prompts; }
     // Makes waiting prompts look at their state again (new lines, cancel).
     void wake();
 
@@ -107,4 +109,5 @@ private:
     bool m_cancelOutside = false;
     int m_rejected = 0;
     int m_starved = 0;
+    int m_prompts = 0;
 };
