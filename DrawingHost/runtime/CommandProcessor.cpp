@@ -68,7 +68,7 @@ int CommandProcessor::runCommand(OdEdCommand* pCmd, const QString& strEcho, Orig
     if (m_frames.empty())
     {
         m_cancelShownAt = -1;
-        if (!globalName.isEmpty())
+        if (!globalName.isEmpty() && origin != Origin::Transparent)
             m_lastCommand = globalName;
     }
     m_frames.push_back(Frame{pCmd, globalName});
@@ -169,6 +169,29 @@ void CommandProcessor::queueCommand(const QString& strName, const QStringList& i
 {
     m_queue.push_back(Queued{strName, inputs});
     scheduleDrain();
+}
+
+bool CommandProcessor::runTransparent(const QString& strMacro)
+{
+    QString name = strMacro.trimmed();
+    if (name.startsWith(QLatin1Char('\'')))
+        name.remove(0, 1);
+    if (name.isEmpty() || name.contains(QLatin1Char(';')) || name.contains(QLatin1Char('^')) ||
+        name.contains(QLatin1Char(' ')))
+        return false;
+    const OdEdCommandPtr cmd = m_stack.lookupCmd(OdString(name.toStdU16String()));
+    OdInt32 flags = 0;
+    if (cmd)
+        callGuarded(QStringLiteral("flags"), [&] { flags = cmd->flags(); });
+    if (!(flags & CTwCommand::kTwTransparent))
+        return false;
+    // What the waiting prompt shows must come back once the command is done.
+    const QString prompt = m_commandLine.prompt();
+    const bool takesSpaces = m_commandLine.promptTakesSpaces();
+    runCommand(cmd.get(), QString(), Origin::Transparent);
+    if (!isIdle())
+        m_commandLine.setPrompt(prompt, takesSpaces);
+    return true;
 }
 
 OdResBufPtr CommandProcessor::evaluate(const QString& strName, bool bAllowNested, bool bEcho)

@@ -38,11 +38,13 @@ private:
 };
 
 // Runs commands: typed at the command line, queued (ExecuteCommandList, menu
-// items, lines that arrive while a command runs) or nested (EvaluateRequest).
-// Each run is a frame on a stack; Escape cancels the innermost frame, a "^C"
-// macro every frame. Around each run the reactors get commandWillStart and
-// then commandEnded, commandCancelled or commandFailed. However many frames
-// one cancel ends, the command line shows one "*Cancel*".
+// items, lines that arrive while a command runs), nested (EvaluateRequest) or
+// transparent (a toolbar button or menu item whose command toggles a palette:
+// at once, inside whatever waits for input). Each run is a frame on a stack;
+// Escape cancels the innermost frame, a "^C" macro every frame. Around each
+// run the reactors get commandWillStart and then commandEnded,
+// commandCancelled or commandFailed. However many frames one cancel ends,
+// the command line shows one "*Cancel*".
 //
 // Queued work starts only from the event loop and only while no command runs:
 // first queued commands, then queued input lines, one per turn of the loop.
@@ -63,12 +65,14 @@ public:
     // Global name of the last command started while no other ran (empty
     // before the first).
     QString lastCommand() const { return m_lastCommand; }
-    // How a run was asked for: by the user (typed, a menu, a queue) or by a
-    // command that wants its value (EvaluateRequest).
+    // How a run was asked for: by the user (typed, a menu, a queue), by a
+    // command that wants its value (EvaluateRequest), or by a button or menu
+    // item whose command is transparent.
     enum class Origin
     {
         User,
         Request,
+        Transparent,
     };
     // Runs pCmd now, nested in whatever runs. strEcho, when not empty, is
     // shown after the command prompt.
@@ -78,6 +82,11 @@ public:
     int runNamed(const QString& strName, bool bEcho, Origin origin = Origin::User);
 
     void queueCommand(const QString& strName, const QStringList& inputs = QStringList());
+    // A toolbar button's or menu item's command: one with the transparent
+    // flag runs now, silently, and the command waiting for input goes on
+    // waiting; it never becomes the command Enter repeats. False (nothing
+    // done) for a macro that is not just such a command's name.
+    bool runTransparent(const QString& strMacro);
     int queuedCount() const { return int(m_queue.size()); }
 
     // The nested request behind EvaluateRequest.

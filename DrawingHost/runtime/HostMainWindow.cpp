@@ -68,7 +68,11 @@ void HostMainWindow::followRuntime()
             &HostMainWindow::showStartPageTab);
     connect(&m_parts.ui, &UIManager::colorThemeChanged, this, &HostMainWindow::applyColorTheme);
     connect(&m_parts.ui, &UIManager::macroRequested, this,
-            [this](const QString& macro) { m_parts.services.SendMacro(macro, 0); });
+            [this](const QString& macro)
+            {
+                if (!m_parts.processor.runTransparent(macro))
+                    m_parts.services.SendMacro(macro, 0);
+            });
     connect(&m_parts.input, &UserInput::pointAccepted, this,
             [this](QPointF point)
             {
@@ -114,13 +118,17 @@ void HostMainWindow::buildToolBar()
 
 void HostMainWindow::onToggleButtonClicked()
 {
-    static const OdString kCommand(u"_SMARTCALCULATOR");
-    if (m_parts.commandStack.lookupCmd(kCommand))
+    // The button shows the dock, not the click: the calculator checks it
+    // when its dock shows.
+    m_toggleButton->setChecked(!m_toggleButton->isChecked());
+    static const QString kCommand = QStringLiteral("_SMARTCALCULATOR");
+    if (m_parts.processor.runTransparent(kCommand))
+        return;
+    if (m_parts.commandStack.lookupCmd(OdString(kCommand.toStdU16String())))
     {
-        // The button shows the dock, which changes only once the command
-        // runs: a command waiting for input may hold it back for long.
-        m_toggleButton->setChecked(!m_toggleButton->isChecked());
-        m_parts.processor.queueCommand(QStringLiteral("_SMARTCALCULATOR"));
+        // A calculator whose command may not run inside another waits its
+        // turn.
+        m_parts.processor.queueCommand(kCommand);
         return;
     }
     // Without the module the button has nothing to show.

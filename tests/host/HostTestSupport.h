@@ -22,6 +22,8 @@ public:
         : m_global(pszGlobal), m_local(pszLocal), m_group(pszGroup), m_body(std::move(body))
     {
     }
+    // A palette toggle's command (see CTwCommand::kTwTransparent).
+    void makeTransparent() { AddFlags(kTwTransparent); }
     const OdString groupName() const override { return m_group; }
     const OdString globalName() const override { return m_global; }
     const OdString localName() const override { return m_local; }

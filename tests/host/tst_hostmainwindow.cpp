@@ -30,6 +30,7 @@ private slots:
     void menuPopulate_data();
     void menuPopulate();
     void docks();
+    void toggleButton_data();
     void toggleButton();
     void clicksInTheDrawingViewPickPoints();
     void commandLineHabits_data();
@@ -168,8 +169,20 @@ void TestHostMainWindow::docks()
     QCOMPARE(reactor.events.count("dockRemoved"), 1);
 }
 
+void TestHostMainWindow::toggleButton_data()
+{
+    QTest::addColumn<bool>("transparent");
+    QTest::addColumn<bool>("viaMenu");
+    QTest::newRow("the button runs a transparent command at once inside a waiting prompt")
+        << true << false;
+    QTest::newRow("so does a menu item whose macro is that command") << true << true;
+    QTest::newRow("a command that is not transparent waits its turn") << false << false;
+}
+
 void TestHostMainWindow::toggleButton()
 {
+    QFETCH(bool, transparent);
+    QFETCH(bool, viaMenu);
     int runs = 0;
     OdStaticRxObject<TestCommand> calculator(u"_SMARTCALCULATOR", u"SMARTCALCULATOR",
                                              [&](OdEdCommandContext*)
@@ -177,9 +190,15 @@ void TestHostMainWindow::toggleButton()
                                                  ++runs;
                                                  return kTwNormal;
                                              });
+    if (transparent)
+        calculator.makeTransparent();
+    OdStaticRxObject<RecordingReactor> reactor;
     HostRuntime runtime;
-    QToolButton* pButton =
-        runtime.createMainUi()->findChild<QToolButton*>("TwQuickCalcCommandToggleButton");
+    reactor.registerAll();
+    HostMainWindow* pWindow = runtime.createMainUi();
+    runtime.openSampleDrawing();
+    runtime.input().setInteractive(true);
+    QToolButton* pButton = pWindow->toggleButton();
     QVERIFY(pButton && pButton->isCheckable());
 
     // Without the calculator the button says so and does not stay checked.
@@ -188,9 +207,54 @@ void TestHostMainWindow::toggleButton()
     QVERIFY(runtime.commandLine().messages().last().contains("not loaded"));
 
     odedRegCmds()->addCommand(&calculator);
-    pButton->click();
-    QCOMPARE(runs, 0);
-    QTRY_COMPARE(runs, 1);
+    reactor.onPopulate = [](CTwMenu* pMenu)
+    {
+        if (pMenu->GetKind() == 2 && pMenu->GetItems().size() < 6)
+            pMenu->GetItems().append(GetTwSystemServices()->GetUIManager()->CreateMenuItem(
+                0, u"Calculator", u"Id_Probe", u"_SMARTCALCULATOR"));
+    };
+    // Clicked ten times while a distance waits for its second point.
+    int runsInside = -1;
+    QString promptInside;
+    bool checkedAfterClick = true;
+    QTimer::singleShot(0, pWindow,
+                       [&]
+                       {
+                           for (int click = 0; click < 10; ++click)
+                           {
+                               if (!viaMenu)
+                                   pButton->click();
+                               else
+                               {
+                                   pWindow->showDrawingMenu(QPoint(10, 10));
+                                   if (auto* pAction =
+                                           pWindow->drawingMenu()->qmenu()->findChild<QAction*>(
+                                               "Id_Probe"))
+                                       pAction->trigger();
+                               }
+                               if (click == 0)
+                                   checkedAfterClick = pButton->isChecked();
+                           }
+                           runsInside = runs;
+                           promptInside = runtime.commandLine().prompt();
+                           runtime.input().enqueue({"3,4"});
+                       });
+    runtime.input().enqueue({"0,0"});
+    QCOMPARE(runtime.processor().runLine("GETDISTANCE"), int(kTwNormal));
+    QCOMPARE(ACTIVE_DOCUMENT()->GetDatabase()->getLastDistance(), 5.0);
+    QCOMPARE(runsInside, transparent ? 10 : 0);
+    // The prompt came back and waited on.
+    QCOMPARE(promptInside, QString("Specify second point:"));
+    // The button shows the dock, which this calculator never shows.
+    QVERIFY(!checkedAfterClick);
+    if (transparent)
+    {
+        // Nothing queued, nothing echoed, and Enter still repeats the distance.
+        QCOMPARE(runtime.processor().queuedCount(), 0);
+        QCOMPARE(runtime.commandLine().messages().filter("SMARTCALCULATOR").size(), 0);
+        QCOMPARE(runtime.processor().lastCommand(), QString("_GETDISTANCE"));
+    }
+    QTRY_COMPARE(runs, 10);
 }
 
 void TestHostMainWindow::clicksInTheDrawingViewPickPoints()

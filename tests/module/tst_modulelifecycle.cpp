@@ -193,12 +193,9 @@ void TestModuleLifecycle::loadedAfterStartUp()
               "button_convert"})
             QVERIFY2(!panelChild<QAbstractButton>(pszButton)->icon().isNull(), pszButton);
         QToolButton* pToggle = runtime->mainWindow()->toggleButton();
+        // The click shows the dock at once, and the button the dock.
         pToggle->click();
-        // The click only asks for the command: until it runs (a waiting
-        // command may hold it back), the button still shows the dock.
-        QVERIFY(!pToggle->isChecked());
-        QTRY_VERIFY(dock()->isVisible());
-        QVERIFY(pToggle->isChecked());
+        QVERIFY(dock()->isVisible() && pToggle->isChecked());
         run({"UNITCONVERSION"});
         QCOMPARE(openGroups(), QString("1001"));
         run({"HIDESMARTCALCULATOR"});

@@ -12,6 +12,16 @@ class CTwCommand : public OdEdCommand
 {
 public:
     const OdString groupName() const override { return OdString(u"TWCOMMANDS"); }
+    // The flag this host gives a meaning to; others are only recorded and
+    // reported by flags().
+    enum : OdInt32
+    {
+        // A command that shows or hides a palette: a toolbar button or menu
+        // item runs it at once, even while another command waits for input
+        // (which goes on waiting), and Enter never repeats it.
+        kTwTransparent = 0x00000001,
+    };
+
     OdInt32 flags() const override { return m_nFlags; }
 
     virtual CTwString helpString() const { return CTwString(); }
@@ -24,8 +34,6 @@ public:
 
 protected:
     CTwCommand() = default;
-    // Flags are recorded and reported by flags(); this host gives them no
-    // further meaning.
     void AddFlags(long nFlags) { m_nFlags |= OdInt32(nFlags); }
     virtual int RunCommand(OdEdCommandContext* pCmdCtx) = 0;
 
