@@ -14,6 +14,7 @@
 #include "CommandProcessor.h"
 #include "HostMainWindow.h"
 #include "HostRuntime.h"
+#include "HostTranslations.h"
 #include "ModuleManager.h"
 #include "ScriptRunner.h"
 #include "SessionLog.h"
@@ -92,7 +93,8 @@ bool saveScreenshot(HostMainWindow& window, const QString& strPath)
 {
     if (window.grab().save(strPath, "PNG"))
         return true;
-    std::fprintf(stderr, "drawinghost: cannot write %s\n", qPrintable(strPath));
+    std::fprintf(stderr, "drawinghost: %s\n",
+                 qPrintable(QCoreApplication::translate("main", "Cannot write %1").arg(strPath)));
     return false;
 }
 } // namespace
@@ -101,6 +103,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("drawinghost"));
+    installHostTranslations();
     const Options options = parseOptions(app);
 
     HostRuntime runtime;

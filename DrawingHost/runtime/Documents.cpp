@@ -49,7 +49,7 @@ QString DocumentManager::nextTitle() const
 {
     for (int n = 1;; ++n)
     {
-        const QString title = QStringLiteral("Drawing%1").arg(n);
+        const QString title = tr("Drawing%1").arg(n);
         const bool used =
             std::any_of(m_documents.begin(), m_documents.end(),
                         [&](HostDocument* pDoc) { return pDoc->GetTitle() == title; });

@@ -36,6 +36,23 @@ void HostCommandRun::report(const QString& strResult) const
         io->PutMessage(strResult);
 }
 
+namespace
+{
+// A workspace's name is what modules compare; its keyword is the user's
+// word. Keywords show their shortcut in capitals: the comment tells the
+// translator to keep them, and the shortcuts of one prompt apart.
+QString workspaceKeyword(const QString& strName)
+{
+    if (strName == QLatin1String("Classic"))
+        return HostWorkspaceCommand::tr(
+            "Classic", "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant.");
+    if (strName == QLatin1String("Drafting"))
+        return HostWorkspaceCommand::tr(
+            "Drafting", "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant.");
+    return strName;
+}
+} // namespace
+
 const OdString HostCommand::globalName() const
 {
     return OdString(u"_" + QString::fromLatin1(m_localName).toStdU16String());
@@ -73,8 +90,12 @@ int HostThemeCommand::RunCommand(OdEdCommandContext*)
 {
     HostUserIO& io = m_parts.io;
     CTwKeywordArray keywords;
-    keywords.push_back(u"_Light", tr("Light"));
-    keywords.push_back(u"_Dark", tr("Dark"));
+    keywords.push_back(
+        u"_Light",
+        tr("Light", "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant."));
+    keywords.push_back(
+        u"_Dark",
+        tr("Dark", "[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant."));
     io.SetKeywords(0, keywords);
     CTwString answer;
     const int status = io.GetKeyword(io.ComposePrompt(tr("Choose the colour theme"), keywords),
@@ -90,7 +111,7 @@ int HostWorkspaceCommand::RunCommand(OdEdCommandContext*)
     HostUserIO& io = m_parts.io;
     CTwKeywordArray keywords;
     for (const QString& name : m_parts.ui.workspaceNames())
-        keywords.push_back(QLatin1Char('_') + name, name);
+        keywords.push_back(QLatin1Char('_') + name, workspaceKeyword(name));
     CTwString answer;
     const int status = io.GetKeyword(io.ComposePrompt(tr("Choose the workspace"), keywords),
                                      keywords, answer, 0, 0);

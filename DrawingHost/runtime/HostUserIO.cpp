@@ -38,12 +38,24 @@ CTwString HostUserIO::ComposePrompt(const CTwString& strPrompt,
     return prompt + QLatin1Char(':');
 }
 
+QString HostUserIO::shortcutOf(const QString& strKeyword)
+{
+    qsizetype start = 0;
+    while (start < strKeyword.size() && !strKeyword.at(start).isUpper())
+        ++start;
+    qsizetype end = start;
+    while (end < strKeyword.size() && strKeyword.at(end).isUpper())
+        ++end;
+    return strKeyword.mid(start, end - start);
+}
+
 HostUserIO::Match HostUserIO::matchKeyword(const QString& strAnswer,
                                            const CTwKeywordArray& keywords, CTwString& strGlobal)
 {
     const QString answer = strAnswer.trimmed();
     if (answer.isEmpty())
         return Match::Unknown;
+    int shortcuts = 0;
     for (const CTwKeyword& keyword : keywords)
     {
         if (keyword.localName.equalNoCase(answer) || keyword.globalName.equalNoCase(answer))
@@ -51,11 +63,27 @@ HostUserIO::Match HostUserIO::matchKeyword(const QString& strAnswer,
             strGlobal = keyword.globalName;
             return Match::Found;
         }
+        const QString shortcut = shortcutOf(keyword.localName);
+        if (!shortcut.isEmpty() && shortcut.compare(answer, Qt::CaseInsensitive) == 0)
+        {
+            strGlobal = keyword.globalName;
+            ++shortcuts;
+        }
     }
+    if (shortcuts > 0)
+        return shortcuts == 1 ? Match::Found : Match::Ambiguous;
+    // A prefix of the local keyword answers it once it takes in the whole
+    // shortcut ("SP" or "Spi" for "SPitz", never "S" beside "STumpf").
     int found = 0;
+    int prefixes = 0;
     for (const CTwKeyword& keyword : keywords)
     {
-        if (QString(keyword.localName).startsWith(answer, Qt::CaseInsensitive))
+        const QString local = keyword.localName;
+        if (!local.startsWith(answer, Qt::CaseInsensitive))
+            continue;
+        ++prefixes;
+        const QString shortcut = shortcutOf(local);
+        if (answer.size() >= local.indexOf(shortcut) + shortcut.size())
         {
             strGlobal = keyword.globalName;
             ++found;
@@ -63,7 +91,7 @@ HostUserIO::Match HostUserIO::matchKeyword(const QString& strAnswer,
     }
     if (found == 1)
         return Match::Found;
-    return found > 1 ? Match::Ambiguous : Match::Unknown;
+    return found > 1 || prefixes > 1 ? Match::Ambiguous : Match::Unknown;
 }
 
 int HostUserIO::ask(const Prompt& prompt)

@@ -41,10 +41,15 @@ public:
         Ambiguous,
         Unknown,
     };
-    // The keyword an answer names: a local keyword, a global name, or a
-    // prefix of exactly one local keyword, all ignoring case.
+    // The keyword an answer names, ignoring case: a local keyword, a global
+    // name, or a prefix of exactly one local keyword that takes in its
+    // shortcut.
     static Match matchKeyword(const QString& strAnswer, const CTwKeywordArray& keywords,
                               CTwString& strGlobal);
+    // The letters a local keyword shows in capitals, as prompts do in CAD
+    // programs: "A" of "Acute", "SP" of "SPitz", "X" of "eXit"; empty for a
+    // keyword without capitals, which any prefix answers.
+    static QString shortcutOf(const QString& strKeyword);
 
     // "x,y" with optional spaces; false for anything else.
     static bool parsePoint(const QString& strText, QPointF& point);

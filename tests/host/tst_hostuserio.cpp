@@ -6,7 +6,9 @@
 #include <HostUserIO.h>
 #include <UnitFormatter.h>
 
+#include <QFile>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <QtMath>
 
 class TestHostUserIO : public QObject
@@ -16,6 +18,8 @@ class TestHostUserIO : public QObject
 private slots:
     void keyword_data();
     void keyword();
+    void shippedKeywords_data();
+    void shippedKeywords();
     void point_data();
     void point();
     void measuring_data();
@@ -27,18 +31,6 @@ private slots:
     void drawingSettings();
 };
 
-namespace
-{
-CTwKeywordArray angleKeywords()
-{
-    CTwKeywordArray keywords;
-    keywords.push_back(u"_Acute", u"Acute");
-    keywords.push_back(u"_Apex", u"Apex");
-    keywords.push_back(u"_Obtuse", u"Obtuse");
-    return keywords;
-}
-} // namespace
-
 void TestHostUserIO::keyword_data()
 {
     QTest::addColumn<QStringList>("answers");
@@ -47,18 +39,22 @@ void TestHostUserIO::keyword_data()
     QTest::addColumn<QString>("global");
     QTest::addColumn<int>("refused");
 
-    QTest::newRow("the local keyword ignoring case")
-        << QStringList{"oBTUSE"} << 0 << 5100 << "_Obtuse" << 0;
+    QTest::newRow("the shortcut, the capitals shown, ignoring case")
+        << QStringList{"sp"} << 0 << 5100 << "_Acute" << 0;
+    QTest::newRow("a shortcut inside the word") << QStringList{"X"} << 0 << 5100 << "_Exit" << 0;
+    QTest::newRow("a longer prefix that takes in the shortcut")
+        << QStringList{"stu"} << 0 << 5100 << "_Obtuse" << 0;
+    QTest::newRow("a prefix short of the shortcut answers nothing")
+        << QStringList{"S", "e", "Spi"} << 0 << 5100 << "_Acute" << 2;
+    QTest::newRow("the whole local keyword") << QStringList{"stumpf"} << 0 << 5100 << "_Obtuse"
+                                             << 0;
     QTest::newRow("the global name") << QStringList{"_acute"} << 0 << 5100 << "_Acute" << 0;
-    QTest::newRow("an unambiguous prefix") << QStringList{"ob"} << 0 << 5100 << "_Obtuse" << 0;
-    QTest::newRow("a longer prefix settles what a shorter leaves open")
-        << QStringList{"A", "Ac"} << 0 << 5100 << "_Acute" << 1;
     QTest::newRow("an unknown keyword asks again")
-        << QStringList{"Right", "Apex"} << 0 << 5100 << "_Apex" << 1;
+        << QStringList{"Right", "eXit"} << 0 << 5100 << "_Exit" << 1;
     QTest::newRow("an empty answer without default asks again")
-        << QStringList{"", "Acute"} << 0 << 5100 << "_Acute" << 1;
+        << QStringList{"", "SP"} << 0 << 5100 << "_Acute" << 1;
     QTest::newRow("an empty answer picks the default")
-        << QStringList{""} << 3 << 5100 << "_Obtuse" << 0;
+        << QStringList{""} << 2 << 5100 << "_Obtuse" << 0;
     QTest::newRow("running out of script input cancels")
         << QStringList{"Wrong"} << 0 << -5002 << "" << 1;
 }
@@ -75,16 +71,81 @@ void TestHostUserIO::keyword()
     runtime.input().enqueue(answers);
     CTwString answer;
     CTwUserIO& io = runtime.userIO();
-    const CTwKeywordArray keywords = angleKeywords();
+    CTwKeywordArray keywords;
+    keywords.push_back(u"_Acute", u"SPitz");
+    keywords.push_back(u"_Obtuse", u"STumpf");
+    keywords.push_back(u"_Exit", u"eXit");
     // A colon already there is not doubled; the keywords go before it.
     QCOMPARE(io.GetKeyword(io.ComposePrompt(u"Specify angle: ", keywords), keywords, answer, 0,
                            defaultIndex),
              status);
-    QVERIFY(
-        runtime.commandLine().messages().first().startsWith("Specify angle [Acute/Apex/Obtuse]: "));
+    QVERIFY(runtime.commandLine().messages().first().startsWith(
+        "Specify angle [SPitz/STumpf/eXit]: "));
     QCOMPARE(QString(answer), global);
     QCOMPARE(runtime.input().rejectedCount(), refused);
     QVERIFY(!runtime.input().hasPending());
+}
+
+void TestHostUserIO::shippedKeywords_data()
+{
+    // Every keyword prompt of the host and the module, in each language
+    // shipped: its keywords (the texts marked "Command Option" in one
+    // context) and their global names ("_" and the English word).
+    QTest::addColumn<QStringList>("locals");
+    QTest::addColumn<QStringList>("globals");
+    for (const char* pszCatalogue : {HOST_CATALOGUE, MODULE_CATALOGUE})
+    {
+        QFile file(QString::fromUtf8(pszCatalogue));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString context, source, comment;
+        QMap<QString, QList<QStringList>> prompts; // context: English, German
+        while (!xml.atEnd())
+        {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"name")
+                context = xml.readElementText();
+            else if (xml.name() == u"source")
+                source = xml.readElementText(), comment.clear();
+            else if (xml.name() == u"comment")
+                comment = xml.readElementText();
+            else if (xml.name() == u"translation" && comment.contains("Command Option"))
+            {
+                QList<QStringList>& languages = prompts[context];
+                languages.resize(2);
+                languages[0] << source;
+                languages[1] << xml.readElementText();
+            }
+        }
+        for (auto it = prompts.cbegin(); it != prompts.cend(); ++it)
+        {
+            QStringList globals;
+            for (const QString& english : it.value()[0])
+                globals << '_' + english;
+            QTest::addRow("%s in English", qPrintable(it.key())) << it.value()[0] << globals;
+            QTest::addRow("%s in German", qPrintable(it.key())) << it.value()[1] << globals;
+        }
+    }
+}
+
+void TestHostUserIO::shippedKeywords()
+{
+    QFETCH(QStringList, locals);
+    QFETCH(QStringList, globals);
+    CTwKeywordArray keywords;
+    for (qsizetype i = 0; i < locals.size(); ++i)
+        keywords.push_back(globals[i], locals[i]);
+    // Its shortcut answers each keyword: it has one, and no other keyword of
+    // the prompt shares it.
+    for (qsizetype i = 0; i < locals.size(); ++i)
+    {
+        CTwString global;
+        QVERIFY2(HostUserIO::matchKeyword(HostUserIO::shortcutOf(locals[i]), keywords, global) ==
+                     HostUserIO::Match::Found,
+                 qPrintable(locals.join('/')));
+        QCOMPARE(QString(global), globals[i]);
+    }
 }
 
 void TestHostUserIO::point_data()

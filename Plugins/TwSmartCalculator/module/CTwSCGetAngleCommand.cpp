@@ -77,7 +77,8 @@ int reportAngle(CTwUserIO& io, const OdDbDatabase& db, double angle)
     const int aunits = db.getAUNITS();
     if (aunits == kDecimalDegrees || aunits == kSurveyorUnits)
         text += QChar(0x00B0);
-    io.PutMessage(QStringLiteral("Angle = %1").arg(text, 0, QLatin1Char(' ')));
+    io.PutMessage(QCoreApplication::translate("CTwSCGetAngleCommand", "Angle = %1")
+                      .arg(text, 0, QLatin1Char(' ')));
     PanelOwner::setMeasuredAngleText(InsertedNumberText(AngleInCalculatorUnit(angle, aunits)));
     return kTwNormal;
 }

@@ -11,16 +11,20 @@
     <message>
         <source>Acute</source>
         <comment>[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant.</comment>
-        <translation>Spitz</translation>
+        <translation>SPitz</translation>
     </message>
     <message>
         <source>Obtuse</source>
         <comment>[GROUP MAIN]Command Option: Upper- and Lowercase letters are relevant.</comment>
-        <translation>Stumpf</translation>
+        <translation>STumpf</translation>
     </message>
     <message>
         <source>Specify angle to measure</source>
         <translation>Zu messenden Winkel angeben</translation>
+    </message>
+    <message>
+        <source>Angle = %1</source>
+        <translation>Winkel = %1</translation>
     </message>
 </context>
 <context>
