@@ -1,6 +1,7 @@
 #include "HostDockPanels.h"
 
 #include "UIManager.h"
+#include "ui/ScreenFit.h"
 
 #include <QDockWidget>
 #include <QIcon>
@@ -66,6 +67,7 @@ QDockWidget* HostDockPanels::create(QWidget* pWidget, int iArea, int iAllowedAre
             pDock->move(iX, iY);
         if (iWidth > 0 && iHeight > 0)
             pDock->resize(iWidth, iHeight);
+        fitOnScreen(*pDock, &m_window);
     }
     if (!bVisible)
         pDock->hide();

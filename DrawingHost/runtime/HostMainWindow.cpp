@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
@@ -32,7 +33,11 @@ HostMainWindow::HostMainWindow(const MainWindowParts& parts)
 {
     setObjectName(QStringLiteral("DrawingHostMainWindow"));
     setWindowTitle(tr("Drawing Host"));
-    resize(1200, 800);
+    // Smaller on a small screen, with room for the window manager's frame.
+    QSize size(1200, 800);
+    if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(pScreen->availableSize() - QSize(16, 48));
+    resize(size);
     setDockOptions(AnimatedDocks | AllowTabbedDocks);
 }
 

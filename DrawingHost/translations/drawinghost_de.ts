@@ -504,7 +504,7 @@
     <name>StartPageWidget</name>
     <message>
         <source>Drawing Host</source>
-        <translation>Zeichenprogramm</translation>
+        <translation>Zeichen­programm</translation>
     </message>
     <message>
         <source>A small drawing application that loads calculator modules and runs their commands, the way a CAD application does.

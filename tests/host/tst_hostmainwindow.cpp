@@ -162,6 +162,17 @@ void TestHostMainWindow::docks()
                                 -1, false, true, true, u"", u"Smart Calculator");
     QCOMPARE(pMain->tabifiedDockWidgets(pDock), QList<QDockWidget*>{pSecond});
 
+    // With a panel as wide as the calculator docked and a long prompt
+    // waiting, the window still shrinks to 640 x 480.
+    pDock->widget()->setMinimumSize(362, 300);
+    runtime.commandLine().setPrompt(
+        "Nächsten Eckpunkt angeben oder mit Eingabe schließen (ein langer Text):");
+    // The splitter takes in its children's minimums once its layout runs.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QVERIFY2(pMain->minimumSizeHint().boundedTo(QSize(640, 480)) == pMain->minimumSizeHint(),
+             qPrintable(QString("%1x%2").arg(pMain->minimumSizeHint().width()).arg(
+                 pMain->minimumSizeHint().height())));
+
     QVERIFY(pFrame->RemoveDockPanel(pDock));
     QVERIFY(!pFrame->RemoveDockPanel(pDock));
     delete pDock;

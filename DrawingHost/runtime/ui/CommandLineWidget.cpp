@@ -13,6 +13,21 @@ namespace
 {
 // Enough for a long session; older lines drop off the top.
 constexpr int kMaxHistoryLines = 2000;
+
+// The prompt on one line where the row has room, wrapped where it has not
+// (they are longer in German), so that it neither widens the window nor is
+// cut. A wrapping QLabel would ask for a block of several lines even then.
+class PromptLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override
+    {
+        const int margins = contentsMargins().left() + contentsMargins().right();
+        return QSize(fontMetrics().horizontalAdvance(text()) + margins + 2,
+                     QLabel::sizeHint().height());
+    }
+};
 } // namespace
 
 CommandLineWidget::CommandLineWidget(QWidget* parent) : QWidget(parent)
@@ -35,14 +50,17 @@ CommandLineWidget::CommandLineWidget(QWidget* parent) : QWidget(parent)
 
     auto* inputRow = new QHBoxLayout;
     inputRow->setSpacing(4);
-    m_prompt = new QLabel(this);
+    m_prompt = new PromptLabel(this);
     m_prompt->setObjectName(QStringLiteral("commandPrompt"));
     m_prompt->setTextFormat(Qt::PlainText);
     m_prompt->setFont(mono);
+    m_prompt->setWordWrap(true);
     m_input = new QLineEdit(this);
     m_input->setObjectName(QStringLiteral("commandInput"));
     m_input->setFont(mono);
     m_input->setFrame(false);
+    // Room to type beside the longest prompt.
+    m_input->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QLatin1Char('x')) * 12);
     m_input->installEventFilter(this);
     m_prompt->setBuddy(m_input);
     inputRow->addWidget(m_prompt);

@@ -1,5 +1,7 @@
 #include "HelpViewer.h"
 
+#include "ScreenFit.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
@@ -131,6 +133,9 @@ void HelpViewer::showTopic(QWidget* parent, int topicId)
     if (!g_window || !g_browser)
         g_window = createWindow(parent);
     g_browser->setSource(QUrl(pageForTopic(topicId)));
+    // Where the person left an open window, it stays.
+    if (!g_window->isVisible())
+        fitOnScreen(*g_window, parent ? parent : g_window->parentWidget());
     g_window->show();
     g_window->raise();
     g_window->activateWindow();

@@ -9,7 +9,8 @@ class QWidget;
 
 // The host's help: one non-modal window, reused for every request, showing a
 // page from the runtime's resources in the user interface language where
-// there is one (German), else in English. Escape and Ctrl+W close it.
+// there is one (German), else in English. It opens wholly on the screen of
+// the window that asked, over it. Escape and Ctrl+W close it.
 class DRAWINGHOST_UI_EXPORT HelpViewer
 {
 public:

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 StartPageWidget::StartPageWidget(QWidget* parent) : QWidget(parent)
@@ -15,6 +16,7 @@ StartPageWidget::StartPageWidget(QWidget* parent) : QWidget(parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2.0);
     titleFont.setBold(true);
     title->setFont(titleFont);
+    title->setWordWrap(true);
 
     auto* about = new QLabel(
         tr("A small drawing application that loads calculator modules and runs their "
@@ -42,21 +44,33 @@ StartPageWidget::StartPageWidget(QWidget* parent) : QWidget(parent)
     column->addWidget(newButton);
     column->addWidget(sampleButton);
 
-    // A readable column in the middle, however wide the window. Stretches
+    // A readable column in the middle, however wide the window, and
+    // narrower with a narrow window rather than holding it wide. Stretches
     // rather than an alignment centre it, so that the wrapped text is asked
     // for its height at the column's width.
-    auto* box = new QWidget(this);
+    auto* box = new QWidget;
     box->setLayout(column);
-    box->setFixedWidth(460);
+    box->setMaximumWidth(460);
+    box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(box);
     row->addStretch(1);
 
-    auto* outer = new QVBoxLayout(this);
+    // In a window too low for it the page scrolls instead of clipping.
+    auto* page = new QWidget;
+    auto* outer = new QVBoxLayout(page);
     outer->addStretch(1);
     outer->addLayout(row);
     outer->addStretch(2);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
 
     connect(newButton, &QPushButton::clicked, this,
             [this]

@@ -17,6 +17,7 @@ set(DRAWINGHOST_UI_SOURCES
   ui/HelpViewer.h ui/HelpViewer.cpp
   ui/Theme.h ui/Theme.cpp
   ui/HostIcons.h ui/HostIcons.cpp
+  ui/ScreenFit.h ui/ScreenFit.cpp
   # The header sits with the module's view of the host; listing it here is
   # what makes moc see it.
   ../../Plugins/TwSmartCalculator/host/CTwCollapsibleGroupBox.h
