@@ -11,6 +11,7 @@
 #   calc_line_is TEXT       the panel's input line reads TEXT: the copy button
 #                           puts the line on the command line, which has the
 #                           keyboard afterwards, so Return enters it there
+#   calc_clear_line         click into the panel's input line and empty it
 # Widget centres land in variables named after them: LINE_X/LINE_Y,
 # DISTANCE_X/..., ANGLE_, AREA_, CIRCUMFERENCE_, COPYCMD_, HISTORY_ (its
 # rectangle's corner in HISTORY_LEFT, HISTORY_TOP), INPUT_ (the command line), TOGGLE_, VIEW_.
@@ -51,8 +52,8 @@ calc_start() {
   dh_locate drawingView
   VIEW_X=$DH_X VIEW_Y=$DH_Y
 
+  # The button shows the panel at once, without a command of its own.
   dh_click "$TOGGLE_X" "$TOGGLE_Y"
-  dh_expect "Command: _SMARTCALCULATOR"
   calc_locate_panel
   calc_calibrate
 }
@@ -88,4 +89,9 @@ calc_line_is() {
   dh_click "$COPYCMD_X" "$COPYCMD_Y"
   dh_key Return
   dh_expect "Command: $1"
+}
+
+calc_clear_line() {
+  dh_click "$LINE_X" "$LINE_Y"
+  dh_key Escape
 }

@@ -11,6 +11,10 @@
 #                            button (host command LOCATE): DH_X, DH_Y
 #   dh_wait_windows N        wait until the host shows N windows (a menu
 #                            that popped up is one)
+#   dh_count_since PATTERN N how many log lines after line N start with
+#                            PATTERN (a grep pattern)
+#   dh_on_screen WINDOW WHAT fail unless the window's frame (as the window
+#                            manager draws it) lies wholly on the screen
 #   dh_fail MESSAGE          report, show the log's end, and stop
 #   dh_quit                  QUIT, and check that the host ends with status 0
 # Every wait gives up after DH_TIMEOUT seconds (default 10).
@@ -116,6 +120,21 @@ dh_wait_windows() {
     [ "$SECONDS" -lt "$deadline" ] || dh_fail "the host did not show $1 window(s)"
     sleep 0.05
   done
+}
+
+dh_count_since() {
+  tail -n +$(($2 + 1)) "$DH_LOG" | grep -c -- "^$1"
+}
+
+dh_on_screen() {
+  local left right top bottom x y w h screen_w screen_h
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "x=" $4}
+    /Absolute upper-left Y/ {print "y=" $4} /Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
+  eval "$(xwininfo -root | awk '/Width:/ {print "screen_w=" $2} /Height:/ {print "screen_h=" $2}')"
+  [ $((x - ${left:-0})) -ge 0 ] && [ $((y - ${top:-0})) -ge 0 ] &&
+    [ $((x + w + ${right:-0})) -le "$screen_w" ] && [ $((y + h + ${bottom:-0})) -le "$screen_h" ] ||
+    dh_fail "$2's frame leaves the ${screen_w}x${screen_h} screen: ${w}x${h} at $x,$y"
 }
 
 dh_locate() {
