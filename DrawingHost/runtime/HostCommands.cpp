@@ -11,6 +11,7 @@
 #include "HostUserIO.h"
 #include "UIManager.h"
 
+#include <CTwSystemServices.h>
 #include <CTwUserIO.h>
 
 #include <QCoreApplication>
@@ -102,7 +103,7 @@ int HostThemeCommand::RunCommand(OdEdCommandContext*)
                                      keywords, answer, 0, 0);
     if (status != kTwNormal)
         return status;
-    m_parts.ui.setColorTheme(answer.equalNoCase(u"_Dark") ? 2 : 1);
+    m_parts.ui.setColorTheme(answer.equalNoCase(u"_Dark") ? kTwFirstDarkTheme : 1);
     return kTwNormal;
 }
 

@@ -51,7 +51,7 @@ class DH_RUNTIME_EXPORT HostMainWindow : public QMainWindow, public CTwMainFrame
     Q_OBJECT
 
 public:
-    static constexpr const char* kToggleButtonName = "TwQuickCalcCommandToggleButton";
+    static constexpr const char* kToggleButtonName = kTwToggleButtonName;
     static constexpr const char* kViewMenuName = HostMenus::kViewMenuName;
     static constexpr const char* kDrawingMenuName = HostMenus::kDrawingMenuName;
 

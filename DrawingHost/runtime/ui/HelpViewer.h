@@ -2,6 +2,8 @@
 
 #include "UiExport.h"
 
+#include <CTwHelp.h>
+
 #include <QLocale>
 #include <QString>
 
@@ -15,7 +17,7 @@ class DRAWINGHOST_UI_EXPORT HelpViewer
 {
 public:
     // The calculator's page.
-    static constexpr int kSmartCalculatorTopic = 3108;
+    static constexpr int kSmartCalculatorTopic = kTwSmartCalculatorTopic;
 
     // Shows topicId in the help window, creating it on first use as a window
     // of parent's window (or top-level without a parent). A topic without a

@@ -1,5 +1,7 @@
 #include "Theme.h"
 
+#include <CTwSystemServices.h>
+
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
@@ -47,7 +49,7 @@ QPalette darkPalette()
 
 bool isDarkTheme(int colorTheme)
 {
-    return colorTheme >= 2;
+    return colorTheme >= kTwFirstDarkTheme;
 }
 
 void applyTheme(QApplication& app, int colorTheme)

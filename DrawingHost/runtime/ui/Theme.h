@@ -4,8 +4,8 @@
 
 class QApplication;
 
-// Host colour themes: values below 2 are light, 2 and above dark, the same
-// split modules use to choose their icon sets.
+// Host colour themes: values below kTwFirstDarkTheme are light, the others
+// dark, the same split modules use to choose their icon sets.
 DRAWINGHOST_UI_EXPORT bool isDarkTheme(int colorTheme);
 
 // Fusion style with a light or dark palette for colorTheme.

@@ -5,6 +5,9 @@
 
 class QWidget;
 
+// The help topic of the calculator's page.
+inline constexpr int kTwSmartCalculatorTopic = 3108;
+
 class CTwHelp
 {
 public:

@@ -44,6 +44,10 @@ public:
 
 // The host framework's services. GetTwSystemServices() is null before the host
 // has set up and after it has shut down.
+// The first colour theme (GetColorTheme) that is dark: modules choose their
+// icon set by it, the host its palette.
+inline constexpr int kTwFirstDarkTheme = 2;
+
 class CTwSystemServices
 {
 public:
@@ -61,7 +65,7 @@ public:
     virtual CTwDocumentManager* GetDocumentManager() const = 0;
     virtual CTwMainFrame* GetMainFrame() const = 0;
     virtual CTwUIManager* GetUIManager() const = 0;
-    // Below 2 light, 2 and above dark.
+    // Below kTwFirstDarkTheme light, from it on dark.
     virtual int GetColorTheme() const = 0;
     // Name of the host's help, for CTwHelp::Help.
     virtual CTwString GetHelpName() const = 0;

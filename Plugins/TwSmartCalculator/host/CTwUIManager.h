@@ -62,6 +62,9 @@ public:
     virtual CTwString GetName() const = 0;
 };
 
+// The toolbar's calculator toggle button, announced by OnWidgetCreated.
+inline constexpr char kTwToggleButtonName[] = "TwQuickCalcCommandToggleButton";
+
 // UI notifications; every body is empty. Listed in the order of the interface.
 //   OnWorkspaceChanged   the current workspace changed
 //   OnThemeChanged       the colour theme changed
@@ -75,7 +78,7 @@ public:
 //   OnMenuItemTriggered  the user chose an item (before its command runs)
 //   OnCommandLineCreated the command line widget exists
 //   OnWidgetCreated      a named host widget exists (for instance the
-//                        toolbar's "TwQuickCalcCommandToggleButton")
+//                        toolbar's kTwToggleButtonName)
 class CTwUIReactor
 {
 public:

@@ -100,7 +100,7 @@ void CTwCalculatorReactor::OnWidgetCreated(const CTwString& strName, QWidget*& p
     ModuleGuard::notification(
         [&]
         {
-            if (pWidget && strName.equalNoCase(CTwString("TwQuickCalcCommandToggleButton")))
+            if (pWidget && strName.equalNoCase(CTwString(kTwToggleButtonName)))
                 PanelOwner::registerToggleButton(qobject_cast<QToolButton*>(pWidget));
         });
 }

@@ -25,10 +25,8 @@ const char* const kLightIcon = ":/images/svg_icons/light/smart_calc/smart_calc_3
 const char* const kMenuItemId = "Id_SmartCalculator";
 const char* const kIconId = "ID_SMARTCALC";
 const char* const kToggleCommand = "_SMARTCALCULATOR";
-const char* const kToggleButtonName = "TwQuickCalcCommandToggleButton";
 constexpr int kDockArea = 2;         // right
 constexpr int kDockAllowedAreas = 3; // left and right
-constexpr int kFirstDarkTheme = 2;
 
 CalculatorUI* g_panel = nullptr;
 QDockWidget* g_dock = nullptr;
@@ -112,7 +110,7 @@ QDockWidget* ensurePanel(PanelLayout layout)
         if (pFrame)
         {
             const char* pszIcon =
-                pServices->GetColorTheme() >= kFirstDarkTheme ? kDarkIcon : kLightIcon;
+                pServices->GetColorTheme() >= kTwFirstDarkTheme ? kDarkIcon : kLightIcon;
             g_dock = pFrame->CreateDockPanel(
                 g_panel, kDockArea, kDockAllowedAreas, g_panel->windowTitle(),
                 CTwString("Smart Calculator"), g_panel->minimumWidth(), g_panel->minimumHeight(),
@@ -246,7 +244,7 @@ void joinRunningUi()
     if (!pWindow)
         return; // not up yet: the main-UI notification will come
     mainUiCreated();
-    registerToggleButton(pWindow->findChild<QToolButton*>(QLatin1String(kToggleButtonName)));
+    registerToggleButton(pWindow->findChild<QToolButton*>(QLatin1String(kTwToggleButtonName)));
 }
 
 void registerToggleButton(QToolButton* pButton)

@@ -12,8 +12,6 @@
 namespace
 {
 
-constexpr int kHelpTopic = 3108;
-constexpr int kFirstDarkTheme = 2;
 constexpr int kIconSize = 16;
 
 CTwMainFrame* MainFrame()
@@ -69,7 +67,7 @@ QWidget* CTwPanelHost::mainWindow() const
 bool CTwPanelHost::isDarkTheme() const
 {
     CTwSystemServices* pServices = GetTwSystemServices();
-    return pServices && pServices->GetColorTheme() >= kFirstDarkTheme;
+    return pServices && pServices->GetColorTheme() >= kTwFirstDarkTheme;
 }
 
 QIcon CTwPanelHost::icon(int iIconId) const
@@ -87,7 +85,7 @@ void CTwPanelHost::showHelp()
     CTwSystemServices* pServices = GetTwSystemServices();
     CTwHelp* pHelp = GetTwHelp();
     if (pServices && pHelp)
-        pHelp->Help(pServices->GetHelpName(), kHelpTopic, false, nullptr, 16);
+        pHelp->Help(pServices->GetHelpName(), kTwSmartCalculatorTopic, false, nullptr, 16);
 }
 
 QWidget* CTwPanelHost::makeGroup(QWidget* pParent, const QString& strTitle, QWidget* pContent)
