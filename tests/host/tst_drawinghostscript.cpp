@@ -1,8 +1,9 @@
-// drawinghost run the way CI and users without a display run it: offscreen,
-// with --script and --exit (or --screenshot), checking what it prints and its
-// exit status.
+// Scripts: how a file's lines are read, and drawinghost run the way CI and
+// users without a display run it (offscreen, --script with --exit, --log):
+// its exit status, and what it prints and logs, each line in this order.
 
-#include <QImage>
+#include <ScriptRunner.h>
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,144 +13,96 @@ class TestDrawingHostScript : public QObject
     Q_OBJECT
 
 private slots:
-    void exitStatus_data();
-    void exitStatus();
-    void screenshot();
-    void sessionLog_data();
-    void sessionLog();
+    void parse_data();
+    void parse();
+    void run_data();
+    void run();
 
 private:
-    struct Run
-    {
-        int status = -1;
-        QStringList lines;
-        QString output; // everything printed, for failure messages
-    };
-    Run run(const QString& script, const QStringList& extraArgs);
     QTemporaryDir m_dir;
 };
 
-TestDrawingHostScript::Run TestDrawingHostScript::run(const QString& script,
-                                                      const QStringList& extraArgs)
+void TestDrawingHostScript::parse_data()
 {
-    const QString path = m_dir.filePath(QStringLiteral("session.scr"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {};
-    file.write(script.toUtf8() + '\n');
-    file.close();
-
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(env);
-    process.start(DRAWINGHOST_EXE, QStringList{"--script", path} + extraArgs);
-    Run result;
-    if (!process.waitForFinished(60000))
-    {
-        process.kill();
-        process.waitForFinished();
-        result.output = "timed out";
-        return result;
-    }
-    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.output = QString::fromUtf8(process.readAllStandardOutput());
-    result.lines = result.output.split('\n');
-    result.output += QString::fromUtf8(process.readAllStandardError());
-    return result;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("an empty line is an empty answer; spaces inside a line are kept")
+        << "GETAREA\n 3 , 4 \n\nX\n"
+        << QStringList{"GETAREA", " 3 , 4 ", "", "X"};
+    QTest::newRow("comments, Windows line ends and a byte order mark are no input")
+        << "\uFEFF; setup\r\nNEW\r\n;\r\n\r\nCLOSE\r\n"
+        << QStringList{"NEW", "", "CLOSE"};
 }
 
-void TestDrawingHostScript::exitStatus_data()
+void TestDrawingHostScript::parse()
 {
-    // When a script run counts as accepted is ScriptRunner's rule, tested on
-    // its own; here: that the verdict becomes the exit status, and what the
-    // run prints (each line in this order among those printed).
+    QFETCH(QString, text);
+    QTEST(ScriptRunner::parse(text), "lines");
+}
+
+void TestDrawingHostScript::run_data()
+{
+    // A log ("log" stands for a file that held "earlier session") gets the
+    // same lines as standard output; status 0 when every line was accepted.
     QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("printed");
 
-    QTest::newRow("prompts show the value kept and when Enter closes; settings apply")
-        << "NEW\nLUPREC\n2\nGETDISTANCE\n0,0\n3,4\nGETAREA\n0,0\n4,0\n4,3\n"
-        << QStringList{"--exit"} << 0
+    QTest::newRow("prompts show the value kept and when Enter closes; Escape is an answer")
+        << "NEW\nLUPREC\n2\nGETDISTANCE\n0,0\n3,4\nGETAREA\n0,0\n4,0\n4,3\n\nGETDISTANCE\n^C"
+        << QStringList{} << 0
         << QStringList{"Enter new value for LUPREC (decimals of lengths, 0 to 8) <4>: 2",
-                       "Distance = 5.00", "Specify next corner point or press Enter to close: "};
-    QTest::newRow("a module that cannot load is reported and the script still runs")
-        << "GETDISTANCE\n0,0\n2,0" << QStringList{"--exit", "--load", "/nonexistent/x.tx"} << 1
+                       "Distance = 5.00", "Specify next corner point or press Enter to close: ",
+                       "Specify first point: ^C", "*Cancel*"};
+    QTest::newRow("an unknown command or a malformed answer is not, even when corrected")
+        << "\u00c4\u00d6\nGETDISTANCE\nx\n0,0\n1,0" << QStringList{"--log", "log"} << 1
+        << QStringList{"earlier session",
+                       "Command: \u00c4\u00d6",
+                       "Unknown command \"\u00c4\u00d6\".",
+                       "Command: GETDISTANCE",
+                       "Specify first point: x",
+                       "Distance = 1.0000"};
+    QTest::newRow("a command left waiting at the end is not")
+        << "GETDISTANCE\n0,0" << QStringList{} << 1
+        << QStringList{"No more input: the command is cancelled."};
+    QTest::newRow("a module or a log that cannot be opened is reported; the script runs")
+        << "GETDISTANCE\n0,0\n2,0" << QStringList{"--load", "/no/x.tx", "--log", "/no/x.log"} << 1
         << QStringList{"Distance = 2.0000"};
-    QTest::newRow("a loaded module's command answers a keyword prompt")
-        << "PROBE\nn" << QStringList{"--exit", "--load", PROBE_GOOD} << 0
-        << QStringList{"Probe answered _No"};
 }
 
-void TestDrawingHostScript::exitStatus()
+void TestDrawingHostScript::run()
 {
     QFETCH(QString, script);
     QFETCH(QStringList, args);
-    QFETCH(int, status);
-    QFETCH(QStringList, printed);
+    QFile file(m_dir.filePath("session.scr"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(script.toUtf8() + '\n');
+    file.close();
+    QFile log(m_dir.filePath("log"));
+    QVERIFY(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    log.write("earlier session\n");
+    log.close();
+    args.replaceInStrings(QRegularExpression("^log$"), log.fileName());
 
-    const Run result = run(script, args);
-    QVERIFY2(result.status == status, qPrintable(result.output));
+    QProcess process;
+    process.start(DRAWINGHOST_EXE, QStringList{"--exit", "--script", file.fileName()} + args);
+    QVERIFY(process.waitForFinished(60000));
+    const QString output = process.readAllStandardOutput() + process.readAllStandardError();
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit, qPrintable(output));
+    QTEST(process.exitCode(), "status");
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QStringList lines =
+        (args.contains(log.fileName()) ? QString::fromUtf8(log.readAll()) : output).split('\n');
     qsizetype at = 0;
+    QFETCH(QStringList, printed);
     for (const QString& line : printed)
     {
-        at = result.lines.indexOf(line, at);
-        QVERIFY2(at >= 0, qPrintable("missing or out of order: " + line + "\n" + result.output));
+        at = lines.indexOf(line, at);
+        QVERIFY2(at >= 0, qPrintable("missing or out of order: " + line + "\n" + output));
     }
-}
-
-void TestDrawingHostScript::screenshot()
-{
-    const QString png = m_dir.filePath("shot.png");
-    QCOMPARE(run("NEW", {"--screenshot", png}).status, 0);
-    const QImage image(png);
-    QVERIFY(image.width() >= 400 && image.height() >= 300);
-}
-
-void TestDrawingHostScript::sessionLog_data()
-{
-    QTest::addColumn<QString>("logPath");
-    QTest::addColumn<QStringList>("logged");
-
-    // What the file held before is kept: the log appends.
-    QTest::newRow("every message is appended as a UTF-8 line")
-        << "session.log"
-        << QStringList{"earlier session",           "Command: NEW",
-                       "Command: \u00c4\u00d6",     "Unknown command \"\u00c4\u00d6\".",
-                       "Command: GETDISTANCE",      "Specify first point: 0,0",
-                       "Specify second point: 3,4", "Distance = 5.0000"};
-    QTest::newRow("a log that cannot be opened is reported and the host runs on")
-        << "no such folder/session.log" << QStringList{};
-}
-
-void TestDrawingHostScript::sessionLog()
-{
-    QFETCH(QString, logPath);
-    QFETCH(QStringList, logged);
-
-    const QString path = m_dir.filePath(logPath);
-    QFile earlier(path);
-    if (!logged.isEmpty())
-    {
-        QVERIFY(earlier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        earlier.write("earlier session\n");
-        earlier.close();
-    }
-    // Without the module folders' start-up lines, the log is the script's.
-    const Run result =
-        run("NEW\n\u00c4\u00d6\nGETDISTANCE\n0,0\n3,4", {"--exit", "--no-modules", "--log", path});
-    if (logged.isEmpty())
-    {
-        // The unknown command fails the script; the log does not.
-        QCOMPARE(result.status, 1);
-        QVERIFY2(result.output.contains("Cannot open the log file " + path),
-                 qPrintable(result.output));
-        QVERIFY(result.lines.contains("Distance = 5.0000"));
-        return;
-    }
-    QVERIFY(earlier.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(earlier.readAll()), logged.join('\n') + '\n');
+    if (args.contains("/no/x.log"))
+        QVERIFY(output.contains("Cannot open the log file /no/x.log"));
 }
 
 QTEST_MAIN(TestDrawingHostScript)

@@ -4,6 +4,8 @@
 // built file, as the host loads it. The panel is reached only through the
 // host's dock and object names: the test knows the module as the host does.
 
+#include "../support/HostDriving.h"
+
 #include <CTwCollapsibleGroupBox.h>
 #include <CommandLine.h>
 #include <CommandProcessor.h>
@@ -49,11 +51,7 @@ public:
     void stop() { runtime.reset(); }
 
     // Command-line input, one line each, run to the end.
-    void run(const QStringList& lines)
-    {
-        runtime->input().enqueue(lines);
-        QTRY_VERIFY(runtime->processor().isQuiet());
-    }
+    void run(const QStringList& lines) { runLines(*runtime, lines); }
 
     QDockWidget* dock() const
     {

@@ -50,18 +50,12 @@ private:
 void TestMeasurements::whenWaiting(std::function<void()> action)
 {
     m_acted = false;
-    auto* pTimer = new QTimer(this);
-    connect(pTimer, &QTimer::timeout, this,
-            [this, pTimer, action]
-            {
-                if (!runtime->input().isWaiting() || runtime->input().hasPending())
-                    return;
-                pTimer->stop();
-                pTimer->deleteLater();
-                m_acted = true;
-                action();
-            });
-    pTimer->start(5);
+    whenPromptWaits(*runtime,
+                    [this, action]
+                    {
+                        m_acted = true;
+                        action();
+                    });
 }
 
 void TestMeasurements::measure_data()

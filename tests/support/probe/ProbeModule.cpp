@@ -30,11 +30,6 @@ void record(const std::string& text)
         fn(text.c_str());
 }
 
-std::string utf8(const OdString& str)
-{
-    return QString::fromStdU16String(str.str()).toStdString();
-}
-
 class ProbeCommand : public CTwCommand
 {
 public:
@@ -56,7 +51,6 @@ protected:
             io->GetKeyword(io->ComposePrompt(u"Continue", keywords), keywords, answer, 0, 0);
         if (status != kTwNormal)
             return status;
-        record("answer " + answer.to_ansi_str());
         io->PutMessage(CTwString(u"Probe answered ") + answer);
         return kTwNormal;
     }
@@ -68,10 +62,6 @@ class ProbeReactor : public CTwEditorReactor,
                      public CTwStartPageReactor
 {
 public:
-    void commandEnded(OdEdCommand* c, OdEdCommandContext*) override
-    {
-        record("ended " + utf8(c->globalName()));
-    }
     void mainUiCreated() override { record("mainUiCreated"); }
     void mainUiToBeDestroyed() override { record("mainUiToBeDestroyed"); }
     void OnWidgetCreated(const CTwString& name, QWidget*& pWidget) override
