@@ -62,6 +62,8 @@ void TestHostSession::initTestCase()
             keywords.push_back(u"_Acute", u"SPitz");
             keywords.push_back(u"_Obtuse", u"STumpf");
             keywords.push_back(u"_Exit", u"eXit");
+            keywords.push_back(u"_Dark", u"Dark");
+            keywords.push_back(u"_Darker", u"DArker");
             CTwString answer;
             const int status =
                 io->GetKeyword(io->ComposePrompt(u"Pick: ", keywords), keywords, answer, 0, 0);
@@ -131,11 +133,13 @@ void TestHostSession::session_data()
 
     // Keywords show their shortcut in capitals; each answers its keyword.
     Row("the shortcut answers, wherever it stands, ignoring case", "", "KEYS|sp|KEYS|X",
-        "Pick [SPitz/STumpf/eXit]: sp|Got _Acute|Got _Exit", "*", 0);
+        "Pick [SPitz/STumpf/eXit/Dark/DArker]: sp|Got _Acute|Got _Exit", "*", 0);
     Row("so do a longer prefix, the whole keyword and the global name", "",
         "KEYS|stu|KEYS|stumpf|KEYS|_acute", "Got _Obtuse|Got _Obtuse|Got _Acute", "*", 0);
     Row("a prefix short of the shortcut answers nothing", "", "KEYS|S|e|Spi",
         "Ambiguous keyword \"S\".|Invalid keyword \"e\".|Got _Acute", "*", 2);
+    Row("a prefix that two keywords begin with answers neither", "", "KEYS|dar|dark",
+        "Ambiguous keyword \"dar\".|Got _Dark", "*", 1);
     Row("an empty answer asks again; running out of input cancels", "", "KEYS||Wrong",
         "Requires one of the keywords.|No more input: the command is cancelled.|*Cancel*",
         "willStart:_KEYS cancelled:_KEYS", 3);
