@@ -1,4 +1,5 @@
-// A module for the host tests. It follows the module protocol and reports
+// A module for the tests that load one (the host's, the module's with a
+// second module, the real display's). It follows the module protocol and reports
 // every call it gets to the loading process through probeRecord, a function
 // the test executable exports. Built three ways: as it should be, claiming
 // another API version (PROBE_API_MINOR), and forgetting to unregister at
