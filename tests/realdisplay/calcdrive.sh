@@ -12,6 +12,9 @@
 #                           puts the line on the command line, which has the
 #                           keyboard afterwards, so Return enters it there
 #   calc_clear_line         click into the panel's input line and empty it
+#   calc_wait_floating_active  wait until the floating panel's window has
+#                           the keyboard (the window manager activates it a
+#                           moment after the panel asks)
 # Widget centres land in variables named after them: LINE_X/LINE_Y,
 # DISTANCE_X/..., ANGLE_, AREA_, CIRCUMFERENCE_, COPYCMD_, HISTORY_ (its
 # rectangle's corner in HISTORY_LEFT, HISTORY_TOP), INPUT_ (the command line), TOGGLE_, VIEW_.
@@ -94,4 +97,12 @@ calc_line_is() {
 calc_clear_line() {
   dh_click "$LINE_X" "$LINE_Y"
   dh_key Escape
+}
+
+calc_wait_floating_active() {
+  local deadline=$((SECONDS + DH_TIMEOUT))
+  until [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "Smart Calculator" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || dh_fail "the floating panel did not get the keyboard"
+    sleep 0.05
+  done
 }
