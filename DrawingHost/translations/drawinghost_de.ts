@@ -492,6 +492,38 @@
         <source>Module %1 unloaded.</source>
         <translation>Modul %1 entladen.</translation>
     </message>
+    <message>
+        <source>by path</source>
+        <translation>per Pfad</translation>
+    </message>
+    <message>
+        <source>user folder</source>
+        <translation>Benutzerordner</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>installiert</translation>
+    </message>
+    <message>
+        <source>Module folder %1 does not exist; no module loaded from it.</source>
+        <translation>Der Modulordner %1 existiert nicht; aus ihm wird kein Modul geladen.</translation>
+    </message>
+    <message>
+        <source>Module folder %1 cannot be read; no module loaded from it.</source>
+        <translation>Der Modulordner %1 kann nicht gelesen werden; aus ihm wird kein Modul geladen.</translation>
+    </message>
+    <message>
+        <source>Module %1 in %2 is loaded already.</source>
+        <translation>Das Modul %1 in %2 ist bereits geladen.</translation>
+    </message>
+    <message>
+        <source>Module %1 in %2 skipped: %3 is loaded.</source>
+        <translation>Das Modul %1 in %2 wird übersprungen: %3 ist geladen.</translation>
+    </message>
+    <message>
+        <source>Module %1 loaded from %2.</source>
+        <translation>Das Modul %1 wurde aus %2 geladen.</translation>
+    </message>
 </context>
 <context>
     <name>ScriptRunner</name>
@@ -574,6 +606,10 @@ Beginnen Sie eine neue Zeichnung oder öffnen Sie die Beispielzeichnung: Sie ent
     <message>
         <source>Cannot open the log file %1: %2</source>
         <translation>Die Protokolldatei %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Load no module from the installed or the user&apos;s module folder.</source>
+        <translation>Kein Modul aus dem installierten Modulordner oder dem des Benutzers laden.</translation>
     </message>
 </context>
 </TS>
