@@ -82,8 +82,6 @@ void TestCalculatorInput::memory_data()
         "calc=1; drawing=4,3; line=sin(pi/2); button_ms; ?line", "1");
     row("MS on a line that continues a result takes its full value",
         "drawing=2,0; calc=1/8; type:*8; button_ms; ?line", "1");
-    row("the largest double is kept",
-        "line=2^1023*(2-2^-52); button_ms; ?memory", "Memory recall: 1.797693135e+308");
     row("a refusal says so and leaves line and register",
         "line=1.5*2^1023; button_ms; line=2^1023; button_madd; ?line; ?error; ?memory",
         "2^1023; ! Cannot add this to the memory; Memory recall: 1.348269851e+308");
