@@ -814,6 +814,10 @@
         <source>The number is incomplete.</source>
         <translation>Die Zahl ist unvollständig.</translation>
     </message>
+    <message>
+        <source>Undo clear</source>
+        <translation>Löschen rückgängig machen</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
