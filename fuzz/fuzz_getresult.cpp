@@ -1,5 +1,7 @@
-// Arbitrary 16-bit text, accuracy 0..20 and angle unit through GetResult: it
-// must either produce a finite result, the same as the live result shows, with
+// Arbitrary 16-bit text, accuracy 0..20 and angle unit through GetResult, or,
+// when the second byte's top bit is set, text over the small alphabet of
+// lengths in feet and inches and their neighbours (random 16-bit text seldom
+// forms 5'-6 1/2"): it must either produce a finite result, the same as the live result shows, with
 // a previous result text the memory accepts, or throw an int code that has a
 // message and leave both texts as they were.
 #include "TMyMemory.h"
@@ -9,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -16,11 +19,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const int accuracy = data[0] % 21;
     const int angleUnit = data[1] % 5;
+    const bool lengths = (data[1] & 0x80) != 0;
     data += 2;
     size -= 2;
 
-    std::u16string expr(size / 2, u'\0');
-    std::memcpy(expr.data(), data, expr.size() * 2);
+    std::u16string expr;
+    if (lengths)
+    {
+        static constexpr std::u16string_view kAlphabet = u"0123456789.'\"  -/+*^(),%pisqrtanelog";
+        for (std::size_t i = 0; i < size; ++i)
+            expr.push_back(kAlphabet[data[i] % kAlphabet.size()]);
+    }
+    else
+    {
+        expr.resize(size / 2);
+        std::memcpy(expr.data(), data, expr.size() * 2);
+    }
 
     MyTools::TMyTinyExpr engine;
     engine.SetAngleUnit(angleUnit);

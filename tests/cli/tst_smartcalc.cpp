@@ -68,7 +68,10 @@ void TestSmartcalc::printsOneLinePerInput_data()
          {"1/3", "ans*3", "sin(90)"}, {"0.3333", "1", "1"});
     Args("--precision sets the decimals wherever it stands", {"2pi", "--precision", "2"}, {"6.28"});
     Args("--precision=N works too", {"--precision=0", "2pi"}, {"6"});
-    Args("spaces are removed before evaluation", {" s q r t ( 9 ) "}, {"3"});
+    Args("spaces mean nothing, except between whole inches and their fraction",
+         {" s q r t ( 9 ) ", "5' - 6 1/2\""}, {"3", "66.5"});
+    Args("--lunits writes results in a drawing's length format at --precision",
+         {"--lunits", "4", "--precision", "1", "5'-6 1/4\"*2"}, {"11'-0 1/2\""});
     Args("empty and space-only expressions print empty lines and do not fail",
          {"1+1", "", "   ", "ans"}, {"2", "", "", "2"});
     Args("a failure prints code and message, exits 1, and the rest still runs", {"sqrt(-7)", "1+1"},
@@ -124,6 +127,7 @@ void TestSmartcalc::usageErrors_data()
     Row("precision above 20", "--precision 21 1", "21");
     Row("precision with trailing garbage", "--precision 3x 1", "3x");
     Row("unknown angle unit", "--angle degrees 1", "degrees");
+    Row("length format outside 1 to 5", "--lunits 6 1", "'6'");
     Row("--exact without --convert", "--exact 1+1", "--exact");
     Row("unknown unit", "--convert length furlong m 1", "furlong");
     Row("unit not offered for the type", "--convert angular deg m 1", "'m'");
@@ -154,7 +158,7 @@ void TestSmartcalc::helpWinsOverExpressions()
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.err.isEmpty());
     const QString help = QString::fromUtf8(result.out);
-    for (const char* word : {"--precision", "--angle", "--convert", "--exact", "Exit status"})
+    for (const char* word : {"--precision", "--lunits", "--angle", "--convert", "--exact", "Exit status"})
         QVERIFY2(help.contains(word), word);
     QVERIFY(!help.contains(QStringLiteral("\n2\n"))); // the expression was not evaluated
 }

@@ -73,6 +73,8 @@ private slots:
     void commaRule() { CheckCalculation(); }
     void hostileInput_data();
     void hostileInput() { CheckCalculation(); }
+    void lengths_data();
+    void lengths() { CheckCalculation(); }
 
     void angleUnits_data();
     void angleUnits() { CheckCalculation(); }
@@ -128,7 +130,7 @@ void TestEngine::results_data()
     Row("1-parameter function takes a signed operand", "sin(30)^2", 2, "0.25");
     Row("leading and trailing point", ".5+5.", 1, "5.5");
     Row("point then e with sign reads as exponent", "1.e+3", 0, "1000");
-    Row("spaces and tabs between tokens are skipped", "(1)+ \t(2)", 0, "3");
+    Row("spaces mean nothing outside a length, tabs separate tokens", "2 3+ \t(1)", 0, "24");
     Row("an infinite result is an error", "exp(1000)", 2, "error 66");
     Row("a negative infinite result is an error", "-exp(1000)", 2, "error 66");
     Row("a result that is not a number is an error", "fmod(5,0)", 2, "error 68");
@@ -219,6 +221,39 @@ void TestEngine::hostileInput_data()
     Row("NUL inside", QString("1+2") + QChar(0) + "5", "error 49");
 }
 
+void TestEngine::lengths_data()
+{
+    AddCalculationColumns();
+    const auto Row = [](const char* name, const QString& expr, const char* expected)
+    { QTest::newRow(name) << expr << 10 << QString(expected) << 0; };
+
+    Row("feet are 12 inches", "5'+6\"", "66");
+    Row("feet and inches, with or without a hyphen", "5'6\"+5'-6\"", "132");
+    Row("whole inches and a fraction after a space", "5'-6 1/2\"", "66.5");
+    Row("whole inches and a fraction after a hyphen", "5'6-1/2\"", "66.5");
+    Row("a fraction alone", "3/4\"", "0.75");
+    Row("decimal feet and decimal inches", "2.5'+1'-0.25\"", "42.25");
+    Row("a fraction that no power of two makes", "5'-6 1/3\"", "66.3333333333");
+    Row("a length is one operand", "2*5'6\"/4-5'-6\"", "-33");
+    Row("a length squared", "sqrt(5'^2)", "60");
+    Row("a hyphen and feet after feet subtract", "10'-6'", "48");
+    Row("alone, a hyphen before a fraction subtracts", "6-1/2\"", "5.5");
+    Row("a fraction binds before the quotient", "12/3/4\"", "16");
+    Row("huge feet", "9999999999999'", "119999999999988");
+    Row("no exponent notation in a length either", "1e308\"", "837.2308031654");
+    Row("beyond a double is out of range", QString(400, '9') + "'", "error 66");
+
+    Row("a lone mark", "'", "error 91");
+    Row("two marks", "5''", "error 91");
+    Row("feet after inches", "5\"6'", "error 91");
+    Row("a hyphen and no inches", "5'-\"", "error 91");
+    Row("inches without their mark", "5'6", "error 91");
+    Row("inches after a hyphen without their mark", "5'-6", "error 91");
+    Row("a mark after a bracket", "(5)'", "error 91");
+    Row("100000 marks", QString(100000, '\''), "error 91");
+    Row("a fraction with 0 below the line", "1/0\"", "error 92");
+}
+
 void TestEngine::implicitMultiplication_data()
 {
     QTest::addColumn<QString>("text");
@@ -245,6 +280,11 @@ void TestEngine::implicitMultiplication_data()
     Row("log(2(3),10)", "log(2*(3),10)");
     Row("log(2sqrt(9),10)", "log(2*sqrt(9),10)");
     Row("log(2e3,10)", "log(2*e*3,10)");
+    Row("5'pi", "5'*pi");
+    Row("5'(2)", "5'*(2)");
+    Row("(2)5'", "(2)*5'");
+    Row("5' - 6 1/2\"", "5'-6 1/2\"");
+    Row("2 3 s in (1)", "23*sin(1)");
 }
 
 void TestEngine::implicitMultiplication()

@@ -28,6 +28,8 @@ void TestCalculatorHistory::rows_data()
     columns();
     row("a row holds the expression without spaces and the result",
         "calc=2 + 3; ?cell:0,0; ?cell:0,1", "2+3; = 5");
+    row("a length keeps the space before its inch fraction, in the row and the result",
+        "calc=5' - 6 1/2\"; ?cell:0,0; ?cell:0,1", "5'-6 1/2\"; = 66.5");
     row("a double-clicked result inserts the value ans reads, not the rounded one",
         "drawing=1,0; calc=0.25; line=2*; dclick:0,1; ?line; ?focus", "2*0.25; lineEdit_calc");
     row("a double-clicked expression replaces the line, ready for Return",

@@ -1,10 +1,10 @@
 #include "ExpressionRunner.h"
 
+#include "LengthText.h"
 #include "TMyTinyExpr.h"
 #include "TMyUtf8.h"
 #include "TextCodec.h"
 
-#include <algorithm>
 #include <exception>
 #include <iostream>
 
@@ -18,7 +18,8 @@ std::string ErrorLine(int iCode)
 
 } // namespace
 
-ExpressionRunner::ExpressionRunner(int iAccuracy, int iAngleUnit) : m_accuracy(iAccuracy)
+ExpressionRunner::ExpressionRunner(int iAccuracy, int iAngleUnit, int iLunits)
+    : m_accuracy(iAccuracy), m_lunits(iLunits)
 {
     // The angle unit is module-wide engine state; one setting serves every line.
     MyTools::TMyTinyExpr().SetAngleUnit(iAngleUnit);
@@ -26,16 +27,19 @@ ExpressionRunner::ExpressionRunner(int iAccuracy, int iAngleUnit) : m_accuracy(i
 
 std::string ExpressionRunner::Run(std::string_view strLine)
 {
+    // The engine reads the spaces: inside a length they count (5'-6 1/2").
     std::u16string strExpr = Utf8ToUtf16(strLine);
-    strExpr.erase(std::remove(strExpr.begin(), strExpr.end(), u' '), strExpr.end());
-    if (strExpr.empty())
+    if (strExpr.find_first_not_of(u' ') == std::u16string::npos)
         return {};
 
     try
     {
         MyTools::TMyTinyExpr expr;
         std::u16string strResult;
-        expr.GetResult(std::move(strExpr), strResult, m_accuracy);
+        double value = 0;
+        expr.GetResult(strExpr, strResult, m_accuracy, value);
+        if (m_lunits != 2)
+            return LengthText(value, m_lunits, m_accuracy);
         return MyTools::Utf16ToUtf8(strResult);
     }
     catch (int iCode)

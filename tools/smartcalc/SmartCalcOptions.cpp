@@ -56,6 +56,15 @@ int ParsePrecision(std::string_view text)
     return value;
 }
 
+int ParseLunits(std::string_view text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > 5)
+        throw CUsageError("length format " + Quoted(text) + " is not a whole number from 1 to 5");
+    return value;
+}
+
 int ParseAngle(std::string_view text)
 {
     if (text == "deg")
@@ -183,6 +192,11 @@ SmartCalcOptions ParseArguments(std::span<const std::string_view> args)
             options.precision = ParsePrecision(reader.ValueOf(word));
             evaluationOption = true;
         }
+        else if (word.name == "--lunits")
+        {
+            options.lunits = ParseLunits(reader.ValueOf(word));
+            evaluationOption = true;
+        }
         else if (word.name == "--angle")
         {
             options.angleUnit = ParseAngle(reader.ValueOf(word));
@@ -224,7 +238,7 @@ SmartCalcOptions ParseArguments(std::span<const std::string_view> args)
     }
 
     if (evaluationOption)
-        throw CUsageError("--precision and --angle do not apply to --convert");
+        throw CUsageError("--precision, --lunits and --angle do not apply to --convert");
     options.mode = SmartCalcMode::Convert;
     options.convertType = ParseType(typeName);
     options.convertFrom = ParseUnit(options.convertType, typeName, fromName);
@@ -239,21 +253,29 @@ SmartCalcOptions ParseArguments(std::span<const std::string_view> args)
 const char* HelpText()
 {
     return R"HELP(Usage:
-  smartcalc [--precision N] [--angle deg|grad|rad] [EXPR ...]
+  smartcalc [--precision N] [--lunits N] [--angle deg|grad|rad] [EXPR ...]
   smartcalc [--exact] --convert TYPE FROM TO VALUE...
   smartcalc --help
 
 Evaluates each EXPR in order in one process, so that `ans` reads the previous
 result. Without EXPR, reads one expression per line from standard input until
 end of input; on a terminal this is an interactive calculator (Ctrl-D quits).
-Spaces are removed before evaluation.
+Spaces are ignored, except inside a length in feet and inches: 5'-6 1/2"
+is 66.5 (inches), 5' 6" is 66, 3/4" is 0.75.
 
 Each expression prints one line: the result rounded to N decimals with
-trailing zeros removed, or "error CODE: MESSAGE" when it fails. An expression
-that is empty (or only spaces) prints an empty line.
+trailing zeros removed (or in the length format of --lunits), or
+"error CODE: MESSAGE" when it fails. An expression that is empty (or only
+spaces) prints an empty line.
 
 Options:
-  --precision N   decimals of a result, 0 to 20 (default 4)
+  --precision N   decimals of a result, 0 to 20 (default 4); with --lunits 4
+                  or 5 the inch fraction's denominator as a power of two
+                  (4: sixteenths, at most 8)
+  --lunits N      length format of a result, the drawing's LUNITS, in inches
+                  from 3 on: 1 scientific 1.2650E+02, 2 decimal (default),
+                  3 engineering 10'-6.5000", 4 architectural 10'-6 1/2",
+                  5 fractional 126 1/2"
   --angle UNIT    angle unit of sin, cos, tan, asin, acos, atan:
                   deg (default), grad or rad
   --convert TYPE FROM TO VALUE...
@@ -276,6 +298,7 @@ error (message on standard error, nothing on standard output).
 Examples:
   smartcalc "1/3" "ans*3"                 0.3333, then 1
   smartcalc --precision 2 "2pi"           6.28
+  smartcalc --lunits 4 "5'-6 1/2\" * 2"    11'-1"
   smartcalc --angle rad "sin(pi/2)"       1
   smartcalc --convert length in cm 3      7.62
   smartcalc --exact --convert angular deg rad 85    1.4835298641951802

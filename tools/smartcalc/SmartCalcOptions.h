@@ -22,6 +22,7 @@ struct SmartCalcOptions
     SmartCalcMode mode = SmartCalcMode::Evaluate;
     int precision = 4;
     int angleUnit = 0; // the engine's codes: 0 degrees, 2 grads, 3 radians
+    int lunits = 2;    // a drawing's length format, 1 to 5 (LengthText)
     std::vector<std::string> expressions;
 
     bool exact = false;

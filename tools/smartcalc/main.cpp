@@ -40,7 +40,7 @@ int RunConversions(const SmartCalcOptions& options)
 
 int RunArguments(const SmartCalcOptions& options)
 {
-    ExpressionRunner runner(options.precision, options.angleUnit);
+    ExpressionRunner runner(options.precision, options.angleUnit, options.lunits);
     for (const std::string& expression : options.expressions)
         std::cout << runner.Run(expression) << '\n';
     return runner.AnyFailed() ? kExitFailed : kExitOk;
@@ -51,7 +51,7 @@ int RunArguments(const SmartCalcOptions& options)
 int RunStandardInput(const SmartCalcOptions& options)
 {
     const bool interactive = SMARTCALC_ISATTY(0) != 0;
-    ExpressionRunner runner(options.precision, options.angleUnit);
+    ExpressionRunner runner(options.precision, options.angleUnit, options.lunits);
     if (interactive)
         std::cerr << "smartcalc: one expression per line, `ans` is the last result, Ctrl-D quits\n";
 

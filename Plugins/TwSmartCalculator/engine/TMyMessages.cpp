@@ -45,13 +45,18 @@ const char* ErrorMessage(int iCode)
     case errTangentDegrees:
         return QT_TRANSLATE_NOOP("CalculatorUI", "Tangent is not defined for 90 or 270 degrees.");
     case errTangentGrads:
-        return QT_TRANSLATE_NOOP("CalculatorUI",
-                                 "Tangent is not defined for 100 or 300 gradians.");
+        return QT_TRANSLATE_NOOP("CalculatorUI", "Tangent is not defined for 100 or 300 gradians.");
     case errTangentRadians:
         return QT_TRANSLATE_NOOP("CalculatorUI", "Tangent is not defined for (1/2)pi or (3/2)pi.");
     case errNesting:
         return QT_TRANSLATE_NOOP("CalculatorUI",
                                  "The expression is nested too deeply to be calculated.");
+    case errLength:
+        return QT_TRANSLATE_NOOP("CalculatorUI", "Feet (') and inches (\") follow a number, as in "
+                                                 "5', 6\", 5'-6 1/2\" or 3/4\".");
+    case errInchFraction:
+        return QT_TRANSLATE_NOOP("CalculatorUI",
+                                 "The denominator of an inch fraction cannot be 0.");
     default:
         return QT_TRANSLATE_NOOP("CalculatorUI", "Unknown error in formula.");
     }

@@ -1,6 +1,7 @@
 #include "TMyParser.h"
 
 #include "TMyFunctions.h"
+#include "TMyLengthLiteral.h"
 
 #include <algorithm>
 
@@ -86,6 +87,10 @@ private:
                 if (pending)
                     allowed = true;
                 return;
+            case '\'':
+            case '"':
+                // A mark that no number carries: '5, (5)', 5'-".
+                throw static_cast<int>(errLength);
             case ',':
                 if (!allowed)
                     throw static_cast<int>(errComma);
@@ -108,9 +113,13 @@ private:
 
     void ReadNumberToken()
     {
+        const char* first = text.data() + pos;
+        const char* end = text.data() + text.size();
         bool range = false;
-        const std::size_t used =
-            numbers.Read(text.data() + pos, text.data() + text.size(), number, range);
+        std::size_t used = numbers.Read(first, end, number, range);
+        if (used != 0 && MayStartLength(first[used]))
+            used = static_cast<std::size_t>(
+                ReadLengthAfter(first, first + used, end, numbers, number) - first);
         if (used == 0)
             number = 0; // a lone '.': the same token comes again and the parse fails
         pos += used;

@@ -8,8 +8,11 @@
 //   'e' or 'i' (the last letters of e and pi) before a digit or '.'   pi2, e3
 //   a digit before anything but an operator, ',', ')', a digit or '.'
 //                                                              2pi, 2sqrt(9)
+//   ' or " (the end of a length) before a letter or '('       5'pi, 5'(2)
 // No '*' goes between the name log10 and its bracket; everywhere else the
 // rules hold as for any operand, so 2e3 is 2*e*3 and log(2pi,10) has 2*pi.
+// Spaces go, as if removed before (2 3 is 23, s i n(30) is sin(30)), but for
+// one that stands between whole inches and their fraction (6 1/2").
 
 #include <string>
 #include <string_view>

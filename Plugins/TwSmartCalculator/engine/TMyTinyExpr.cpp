@@ -23,6 +23,14 @@ void TMyTinyExpr::GetResult(std::u16string_view strExpr, std::u16string& strResu
     WriteResult(EvaluateRequest(strExpr), iAccuracy, strResult, &PreviousResultText());
 }
 
+void TMyTinyExpr::GetResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy,
+                            double& dValue)
+{
+    const double value = EvaluateRequest(strExpr);
+    WriteResult(value, iAccuracy, strResult, &PreviousResultText());
+    dValue = value;
+}
+
 void TMyTinyExpr::PreviewResult(std::u16string_view strExpr, std::u16string& strResult,
                                 int iAccuracy)
 {

@@ -4,8 +4,9 @@
 // catalogue. Pure standard C++; the panel and the command-line tool drive it.
 //
 // Data flow of one request (GetResult), one file per step:
-//   typed text -> TMyPreparedText: lower case, bracket count, implicit '*'
-//   -> TMyParser: bytes -> tokens and recursive descent, each call
+//   typed text -> TMyPreparedText: lower case, bracket count, implicit '*',
+//   spaces out -> TMyParser: bytes -> tokens (a number or a length in feet
+//   and inches, TMyLengthLiteral) and recursive descent, each call
 //   (TMyFunctions) evaluated as the parser completes it -> a finite value
 //   -> TMyResultText: result text + previous result text (what `ans` reads).
 // Failures are thrown as plain int error codes; ErrorMessage maps them to text.
@@ -35,7 +36,16 @@ enum ErrorCode : int
     // Our own: brackets and function calls nested deeper than kMaxNesting.
     // Refused so that a pasted monster cannot exhaust the host's stack.
     errNesting = 90,
+    // Our own: a length in feet and inches that is not written as one
+    // (5'', 5'6, a lone "), and an inch fraction with 0 below the line.
+    errLength = 91,
+    errInchFraction = 92,
 };
+
+// The expression without the spaces that mean nothing to it: all of them but
+// the one between whole inches and their fraction (6 1/2"). What a history
+// row shows, so that the row reads as it calculates.
+std::u16string WithoutSpaces(std::u16string_view strExpr);
 
 // The message for an error code, as an untranslated source text of the
 // translation context "CalculatorUI". Unknown codes get the generic message.
@@ -63,6 +73,10 @@ public:
     // previous result text are unchanged. strExpr is read before anything is
     // written.
     void GetResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy);
+    // The same, also giving the value before it was rounded, for a caller
+    // that writes it in another form (feet and inches).
+    void GetResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy,
+                   double& dValue);
     // What GetResult would write to strResult, leaving the previous result
     // text (and so `ans`) as it is: a look ahead while the person types.
     void PreviewResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy);

@@ -118,8 +118,8 @@ void CalculatorUI::showError(const QString& strMessage)
 
 bool CalculatorUI::runCalculation(QString strExpr, std::u16string& strResult)
 {
-    strExpr.remove(QLatin1Char(' '));
-    if (strExpr.isEmpty())
+    // The engine reads spaces itself: one inside a length (6 1/2") counts.
+    if (strExpr.trimmed().isEmpty())
         return false;
     // Every calculation follows the drawing in front, also one for the memory.
     evaluator.SetAngleUnit(angleUnit());

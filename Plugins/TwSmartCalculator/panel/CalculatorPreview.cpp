@@ -38,9 +38,8 @@ void CalculatorUI::updatePreview()
     const QString line = form->lineEdit_calc->text();
     if (previewEnabled && !input.isResultShown() && line.size() <= kMaxPreviewLength)
     {
-        QString expr = input.calculation(line, lastResultText()).expression;
-        expr.remove(QLatin1Char(' '));
-        std::u16string text = expr.toStdU16String();
+        const QString expr = input.calculation(line, lastResultText()).expression;
+        std::u16string text = MyTools::WithoutSpaces(expr.toStdU16String());
         text.resize(std::min(text.size(), text.find(u'\0')));
         try
         {

@@ -1,5 +1,7 @@
 #include "InputLine.h"
 
+#include <TMyTinyExpr.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -76,6 +78,11 @@ bool isPlainNumber(const QString& strLine)
             return false;
     }
     return bDigit;
+}
+
+QString withoutSpaces(const QString& strLine)
+{
+    return QString::fromStdU16String(MyTools::WithoutSpaces(strLine.toStdU16String()));
 }
 
 bool isMove(int key)
@@ -235,7 +242,7 @@ void InputLine::replaced()
 
 InputLine::Calculation InputLine::calculation(const QString& strLine, const QString& strAns) const
 {
-    Calculation calc{strLine, QString(strLine).remove(u' '), false, m_full};
+    Calculation calc{strLine, withoutSpaces(strLine), false, m_full};
     const qsizetype shown = m_shown.size();
     if (!m_chained || strLine.size() <= shown || !strLine.startsWith(m_shown))
         return calc;
@@ -243,8 +250,7 @@ InputLine::Calculation InputLine::calculation(const QString& strLine, const QStr
     if (!isOperator(strLine.at(shown)) || strAns != m_full)
         return calc;
     calc.expression = QStringLiteral("ans") + strLine.mid(shown);
-    calc.row = plainDecimal(m_full) + strLine.mid(shown);
-    calc.row.remove(u' ');
+    calc.row = withoutSpaces(plainDecimal(m_full) + strLine.mid(shown));
     calc.chained = true;
     return calc;
 }

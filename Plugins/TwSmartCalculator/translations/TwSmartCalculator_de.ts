@@ -815,6 +815,14 @@
         <translation>Die Zahl ist unvollständig.</translation>
     </message>
     <message>
+        <source>Feet (&apos;) and inches (&quot;) follow a number, as in 5&apos;, 6&quot;, 5&apos;-6 1/2&quot; or 3/4&quot;.</source>
+        <translation>Fuß (&apos;) und Zoll (&quot;) folgen einer Zahl, wie in 5&apos;, 6&quot;, 5&apos;-6 1/2&quot; oder 3/4&quot;.</translation>
+    </message>
+    <message>
+        <source>The denominator of an inch fraction cannot be 0.</source>
+        <translation>Der Nenner eines Zollbruchs kann nicht 0 sein.</translation>
+    </message>
+    <message>
         <source>Undo clear</source>
         <translation>Löschen rückgängig machen</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "UnitValueText.h"
 
+#include <TMyLengthLiteral.h>
 #include <TMyNumberText.h>
 
 #include <algorithm>
@@ -111,6 +112,53 @@ Scan ScanValueText(std::u16string_view text)
     return scan;
 }
 
+// The number of a scan that found one, into value.
+ConversionStatus ReadScannedNumber(const Scan& scan, double& value)
+{
+    const char* pEnd = scan.number.data() + scan.number.size();
+    const auto read = std::from_chars(scan.number.data(), pEnd, value);
+    if (read.ec == std::errc::result_out_of_range)
+    {
+        if (scan.magnitude >= 0)
+            return ConversionStatus::TooLarge;
+        value = 0.0; // below the smallest double
+    }
+    else if (read.ec != std::errc() || read.ptr != pEnd)
+        return ConversionStatus::NotANumber; // the scan and from_chars disagree
+    return ConversionStatus::Converted;
+}
+
+// A length in feet and inches as the calculator reads it, in the From unit:
+// 5'-6 1/2" is 66.5 inches, 5.5416666667 feet. Its start ("5'-6 1/") is
+// incomplete, as "1e" is for a number.
+Scan ScanLengthText(std::u16string_view text, UnitId from, double& value)
+{
+    // The decimal comma of the value field holds here too.
+    std::u16string length(text);
+    std::replace(length.begin(), length.end(), u',', u'.');
+    Scan scan;
+    try
+    {
+        value = MyTools::ReadLengthText(length) / (from == UnitId::Foot ? 12.0 : 1.0);
+        scan.status =
+            std::isfinite(value) ? ConversionStatus::Converted : ConversionStatus::TooLarge;
+        return scan;
+    }
+    catch (int)
+    {
+    }
+    try
+    {
+        MyTools::ReadLengthText(length + u"1\"");
+        scan.status = ConversionStatus::Incomplete;
+    }
+    catch (int)
+    {
+        scan.status = ConversionStatus::NotANumber;
+    }
+    return scan;
+}
+
 } // namespace
 
 std::string ConvertedValueText(double value)
@@ -127,21 +175,16 @@ std::string ExactValueText(double value)
 
 Conversion ConvertValueText(UnitType type, UnitId from, UnitId to, std::u16string_view text)
 {
-    const Scan scan = ScanValueText(text);
+    Scan scan = ScanValueText(text);
+    double value = 0.0;
+    const bool feetOrInches =
+        type == UnitType::Length && (from == UnitId::Foot || from == UnitId::Inch);
+    if (scan.status == ConversionStatus::NotANumber && feetOrInches)
+        scan = ScanLengthText(text, from, value);
+    else if (scan.status == ConversionStatus::Converted)
+        scan.status = ReadScannedNumber(scan, value);
     if (scan.status != ConversionStatus::Converted)
         return {scan.status, {}};
-
-    double value = 0.0;
-    const char* pEnd = scan.number.data() + scan.number.size();
-    const auto read = std::from_chars(scan.number.data(), pEnd, value);
-    if (read.ec == std::errc::result_out_of_range)
-    {
-        if (scan.magnitude >= 0)
-            return {ConversionStatus::TooLarge, {}};
-        value = 0.0; // below the smallest double
-    }
-    else if (read.ec != std::errc() || read.ptr != pEnd)
-        return {ConversionStatus::NotANumber, {}}; // the scan and from_chars disagree
 
     // Lengths, areas and volumes convert without their sign; give it back.
     const double converted =

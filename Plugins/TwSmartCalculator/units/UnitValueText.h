@@ -37,7 +37,9 @@ struct Conversion
 // '.' or ',' as the decimal point, and an optional exponent (e or E, an
 // optional sign, digits): -5, 2,5, 1e5, 1.5E-3. Nothing else, spaces
 // included, is taken; the text is read as it stands, never corrected.
-// A number below the smallest double reads as 0.
+// A number below the smallest double reads as 0. A length from feet or
+// inches also takes feet and inches as the calculator reads them, in the
+// From unit: 5'-6 1/2" is 5.5416666667 feet, or 66.5 inches.
 //
 // The sign survives every conversion: all of them are proportional, so -5 m
 // is -500 cm, as -5 degrees is -0.0872664626 radians.
