@@ -2,6 +2,7 @@
 // included (see InputLine), in the drawing's precision and angle unit.
 
 #include "CalculatorPrivate.h"
+#include "HistoryItemDelegate.h"
 
 #include <QTimer>
 
@@ -55,5 +56,17 @@ void CalculatorUI::updatePreview()
             // Half-typed lines are the rule here, not an error to show.
         }
     }
-    form->label_preview->setText(preview);
+    previewText = preview;
+    showPreview();
+}
+
+void CalculatorUI::showPreview()
+{
+    // A result of hundreds of digits must neither widen the panel nor show
+    // only its end.
+    QLabel* pLabel = form->label_preview;
+    const QString shown =
+        pLabel->fontMetrics().elidedText(previewText, Qt::ElideRight, pLabel->width());
+    pLabel->setText(shown);
+    pLabel->setToolTip(shown == previewText ? QString() : LongTextToolTip(previewText));
 }

@@ -11,6 +11,10 @@
 // A line of its own in a cell's tool tip: how the row was calculated.
 inline constexpr int kHistoryNoteRole = Qt::UserRole + 1;
 
+// A tool tip for a text shown cut off: in lines a screen holds, and only the
+// start of a pasted monster.
+QString LongTextToolTip(const QString& text);
+
 class HistoryItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

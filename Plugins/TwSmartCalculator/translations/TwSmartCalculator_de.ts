@@ -826,6 +826,10 @@
         <source>The denominator of an inch fraction cannot be 0.</source>
         <translation>Der Nenner eines Zollbruchs kann nicht 0 sein.</translation>
     </message>
+    <message>
+        <source>Undo clear</source>
+        <translation>Löschen rückgängig machen</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
