@@ -50,9 +50,10 @@ public:
         // A context menu without "Smart select".
         runtime->ui().createMenu("PM_Other", UIManager::kContextMenu, nullptr);
     }
-    void createUi(QSize size = {1200, 800})
+    void createUi()
     {
-        runtime->createMainUi()->resize(size);
+        // Small, since painting is most of a step's time; the panel scrolls.
+        runtime->createMainUi()->resize(640, 420);
         runtime->mainWindow()->show();
     }
 

@@ -68,6 +68,7 @@ std::vector<TestRandomEvents::Step> TestRandomEvents::table()
     auto window = [this] { return runtime->mainWindow() != nullptr; };
     auto waiting = [&input] { return input.isWaiting(); };
     auto notWaiting = [&input] { return !input.isWaiting(); };
+    auto quiet = [this, notWaiting] { return notWaiting() && runtime->processor().isQuiet(); };
     auto drawings = [&docs] { return !docs.documents().isEmpty(); };
     auto macro = [this](const QString& s) { runtime->services().SendMacro(CTwString(s), 0); };
     // The measurement tools are a step of their own, with the model.
@@ -89,8 +90,7 @@ std::vector<TestRandomEvents::Step> TestRandomEvents::table()
     return {
         {"load or unload", 1, {}, {}, [this](auto&) { act(loaded() ? "unload" : "load"); }},
         // The host builds and tears down its UI only while nothing runs.
-        {"main UI", 1, [this, notWaiting] { return runtime->processor().isQuiet() && notWaiting(); },
-            {}, [this, window](auto&) { window() ? runtime->destroyMainUi() : createUi({640, 420}); }},
+        {"main UI", 1, quiet, {}, [this](auto&) { act(runtime->mainWindow() ? "ui-" : "ui+"); }},
         {"toggle button", 2, window, {"toggle"}},
         {"new drawing", 2, [&docs] { return docs.documents().size() < 4; }, {},
             [&docs](auto&) { docs.newDrawing(); }},
@@ -105,7 +105,7 @@ std::vector<TestRandomEvents::Step> TestRandomEvents::table()
         {"menu entry", 1, window, {"menu"}},
         {"workspace", 1, {}, {"Classic", "Drafting"},
             [&ui](const QString& s) { ui.setCurrentWorkspace(s); }},
-        {"theme", 1, {}, {"0", "1"}, [&ui](const QString& s) { ui.setColorTheme(s.toInt()); }},
+        {"theme", 1, {}, {"0", "2"}, [&ui](const QString& s) { ui.setColorTheme(s.toInt()); }},
         {"settings", 1, [&docs] { return docs.activeDocument() != nullptr; }, settings,
             [&docs](const QString& s) {
                 HostDatabase* pDb = docs.activeDocument()->database();
@@ -172,7 +172,6 @@ QString TestRandomEvents::walk(int iSteps)
     const bool moduleFirst = pick(2) == 0;
     trail << (moduleFirst ? "start, module first" : "start, UI first");
     start(moduleFirst);
-    runtime->mainWindow()->resize(640, 420); // painting is most of a step's time
     m_ownCommand.clear();
     CommandProcessor& processor = runtime->processor();
     connect(&processor, &CommandProcessor::commandStarted, this,
