@@ -310,7 +310,8 @@ void CalculatorUI::showHistoryContextMenu(const QPoint& pos)
                 }
                 pMenu->addAction(tr("Clear"), this, [this, iRow] { button_cr_pressed(iRow); });
             }
-            pMenu->addAction(tr("Clear all"), this, &CalculatorUI::button_ch_pressed);
+            pMenu->addAction(tr("Clear all"), this, &CalculatorUI::button_ch_pressed)
+                ->setEnabled(pTable->rowCount() > 0);
             QAction* pUndo = pMenu->addAction(tr("Undo clear"), this, [this] { undoClearHistory(); });
             pUndo->setShortcut(QKeySequence::Undo);
             pUndo->setEnabled(clearedHistory.has_value());
