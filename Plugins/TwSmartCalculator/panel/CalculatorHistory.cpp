@@ -18,7 +18,6 @@ namespace
 {
 
 constexpr int kIconDelete = 2;
-constexpr int kDeleteColumn = 2;
 constexpr int kColumns = 3;
 
 void ScheduleButtonDeletion(QTableWidget* pTable, int iRow)

@@ -14,6 +14,9 @@ class CalculatorForm : public Ui::CalculatorUI
 {
 };
 
+// The history's columns: expression, result, the row's delete button.
+inline constexpr int kDeleteColumn = 2;
+
 template <class F> void CalculatorUI::guarded(F&& fn) noexcept
 {
     try

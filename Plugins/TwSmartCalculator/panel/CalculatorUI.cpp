@@ -29,7 +29,6 @@ constexpr int kMaxExpressionLength = 16 * 1024 * 1024;
 // Rows a fitted history column is measured over, the newest first: every
 // added row refits, and Qt's default of 1000 made that ~5 ms per calculation.
 constexpr int kFittedHistoryRows = 100;
-constexpr int kDeleteColumn = 2;
 // The 16-pixel icon of the row's delete button with a little room around it.
 constexpr int kDeleteColumnWidth = 24;
 // Rows the history shows however short the panel is.
