@@ -29,7 +29,6 @@ void TestCalculatorInput::onAResult_data()
     const QString result = "calc=12*3; ";
     row("a function button wraps ans", result + "button_sqrt; ?line; ?focus",
         "sqrt(ans); lineEdit_calc");
-    row("a typed digit starts anew", result + "type:7; ?line", "7");
     row("Return and Space on the result change nothing",
         result + "key:Return; key:Space; ?line; ?rows", "36; 1");
     row("the backspace button edits the result and keeps the state",
@@ -87,8 +86,6 @@ void TestCalculatorInput::memory_data()
         "calc=1; drawing=4,3; line=sin(pi/2); button_ms; ?line", "1");
     row("MS on a line that continues a result takes its full value",
         "drawing=2,0; calc=1/8; type:*8; button_ms; ?line", "1");
-    row("the largest double is kept",
-        "line=2^1023*(2-2^-52); button_ms; ?memory", "Memory recall: 1.797693135e+308");
     row("a refusal says so and leaves line and register",
         "line=1.5*2^1023; button_ms; line=2^1023; button_madd; ?line; ?error; ?memory",
         "2^1023; ! Cannot add this to the memory; Memory recall: 1.348269851e+308");

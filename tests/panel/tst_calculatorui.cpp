@@ -1,13 +1,14 @@
-// The panel as built: the unit conversion group scrolled into view, its look
-// in either theme, the German catalogue, and what assistive technology and
-// the keyboard alone make of it: names in words, announced outcomes, Return
-// on buttons, Tab in reading order.
+// The panel as built: how its room is shared at three sizes, the unit
+// conversion group scrolled into view, its look in either theme, the German catalogue, and what assistive technology and the
+// keyboard alone make of it: names in words, announced outcomes, Return on
+// buttons, Tab in reading order.
 
 #include "../support/Contrast.h"
 #include "../support/PanelFixture.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,6 +27,8 @@ private slots:
         qApp->setPalette(QPalette());
     }
 
+    void geometry_data();
+    void geometry();
     void unitPaneComesIntoView();
     void theme_data();
     void theme();
@@ -72,6 +75,51 @@ private:
         return widgets;
     }
 };
+
+void TestCalculatorUI::geometry_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("keypadScrolls");
+    QTest::newRow("as short as a 640 x 480 window leaves it: the keypad area scrolls")
+        << QSize(362, 280) << true;
+    QTest::newRow("a common height: still too short for every group") << QSize(460, 700) << true;
+    QTest::newRow("a tall screen: every group whole, the history takes the rest")
+        << QSize(600, 1400) << false;
+}
+
+void TestCalculatorUI::geometry()
+{
+    QFETCH(QSize, size);
+    openAllGroups();
+    const QString longExpression = "1" + QString("+1").repeated(100);
+    play("rows=30; calc=10^300; calc=" + longExpression);
+    // Shrunk to it, as the host window is: that hid the newest row.
+    panel->resize(size + QSize(100, 300));
+    QCoreApplication::processEvents();
+    panel->resize(size);
+    QCoreApplication::processEvents();
+    QCOMPARE(panel->size(), size);
+    QVERIFY(history()->viewport()->height() >= 4 * history()->rowHeight(0));
+    QVERIFY(newestRowShown());
+    // The keypad and groups at their natural height: whatever the panel has
+    // beyond them goes to the history.
+    auto* pArea = child<QScrollArea>(panel.get(), "scrollArea");
+    QWidget* pContent = pArea->widget();
+    QCOMPARE(pContent->height(), pContent->minimumSizeHint().height());
+    QTEST(pArea->verticalScrollBar()->isVisible(), "keypadScrolls");
+    // A long result takes half the width at most; a cell cut off shows whole
+    // as its tool tip.
+    const QHeaderView* pColumns = history()->horizontalHeader();
+    QVERIFY(pColumns->sectionSize(1) <= history()->viewport()->width() / 2 + 1);
+    QCOMPARE(toolTipAt(30, 1).remove('\n'), history()->item(30, 1)->text());
+    QCOMPARE(toolTipAt(31, 0).remove('\n'), longExpression);
+    // So does a live result of hundreds of digits, which widens nothing.
+    const int width = panel->sizeHint().width();
+    QCOMPARE(play("line=10^300; ?preview").right(1), QString(QChar(0x2026)));
+    QCOMPARE(panel->sizeHint().width(), width);
+    const QString tip = preview()->toolTip().remove('\n');
+    QCOMPARE("= " + play("key:Return; ?line"), tip);
+}
 
 void TestCalculatorUI::unitPaneComesIntoView()
 {

@@ -190,6 +190,8 @@ void TestInputLine::keys_data()
         "pass; pass");
     row("Space in an empty line or after a signed number types a space",
         "line:; key:Space; line:-2.5; key:Space", "pass; pass");
+    row("Space in a line with feet or inches types a space",
+        "line:5'6\"; key:Space; line:5'-6; key:Space; line:2*6\"; key:Space", "pass; pass; pass");
     row("Space on a shown result does nothing", "=36; key:Space; state", "consume; shown");
     row("Return, Enter and = calculate", "line:6*7; key:Return; key:Enter; key:Equal",
         "calculate; calculate; calculate");

@@ -128,6 +128,11 @@ public:
         setLine(text);
         QTest::keyClick(line(), Qt::Key_Return);
     }
+    bool newestRowShown() const
+    {
+        const QTableWidgetItem* pNewest = history()->item(history()->rowCount() - 1, 0);
+        return pNewest && history()->viewport()->rect().contains(history()->visualItemRect(pNewest));
+    }
     QPoint cellCentre(int row, int column) const
     {
         return history()->visualItemRect(history()->item(row, column)).center();
@@ -174,6 +179,8 @@ public:
     //                  mouse (an edit that is no key)
     //   "drawing=P,A[,L]"  a drawing of linear precision P, angular unit A
     //                  and length format L (2 without)
+    //   "rows=N"       N calculations, "0" to "N-1"; "scroll=R" the history
+    //                  scrolled to show row R at its top
     //   "pick:R,C", "dclick:R,C"  a click, a double click on a history cell
     //   "menu:R,C,ENTRY"  the cell's menu entry (R -1: below the rows)
     //   "delete:R"     the delete button in the row
@@ -182,8 +189,10 @@ public:
     //   "?line", "?cursor", "?clip" (the clipboard), "?cmd" (the host's
     //   command line), "?rows", "?cell:R,C", "?error" ("!" and its tool tip),
     //   "?preview" (once due), "?memory" (MR's tool tip), "?M" (the memory's
-    //   mark), "?current" (row), "?tip:R,C" (a cell's tool tip), "?focus",
-    //   "?said" (the line's description, which readers speak)
+    //   mark), "?current" (row), "?top" (the history's top row), "?newest"
+    //   ("shown" while the newest row is wholly in view), "?tip:R,C" (a
+    //   cell's tool tip), "?focus", "?said" (the line's description, which
+    //   readers speak)
     QString play(const QString& steps)
     {
         QStringList log;
@@ -210,6 +219,14 @@ public:
                 line()->insert(arg);
             else if (step.startsWith("drawing="))
                 openDrawing(args.at(0).toInt(), args.at(1).toInt(), args.value(2, "2").toInt());
+            else if (step.startsWith("rows="))
+            {
+                for (int i = 0; i < arg.toInt(); ++i)
+                    calculate(QString::number(i));
+            }
+            else if (step.startsWith("scroll="))
+                history()->scrollToItem(history()->item(arg.toInt(), 0),
+                                        QAbstractItemView::PositionAtTop);
             else if (step.startsWith("pick:") || step.startsWith("dclick:"))
             {
                 const QPoint at = cellCentre(args.at(0).toInt(), args.at(1).toInt());
@@ -261,6 +278,8 @@ public:
             {"M", child(panel.get(), "label_memory")->isVisible() ? "M" : ""},
             {"said", line()->accessibleDescription()},
             {"current", QString::number(history()->currentRow())},
+            {"top", QString::number(history()->rowAt(0))},
+            {"newest", newestRowShown() ? "shown" : "cut"},
             {"focus",
              QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""}};
         if (!values.contains(what))

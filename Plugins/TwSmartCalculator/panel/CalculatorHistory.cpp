@@ -1,5 +1,7 @@
 // The history table: one row per successful calculation (expression, "= "
-// and result, a delete button), its reuse, copying and context menu.
+// and result, a delete button), its reuse, copying and context menu, and the
+// place it keeps: a deletion or a resize leaves the view where it was, and
+// Clear all can be undone once.
 
 #include "CalculatorPrivate.h"
 #include "HistoryDeleteButtons.h"
@@ -8,12 +10,16 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace
 {
 
 constexpr int kIconDelete = 2;
 constexpr int kDeleteColumn = 2;
+constexpr int kColumns = 3;
 
 void ScheduleButtonDeletion(QTableWidget* pTable, int iRow)
 {
@@ -38,6 +44,8 @@ void CalculatorUI::addHistoryRow(const QString& strExpr, const QString& strResul
                                  const QString& strPreviousResult)
 {
     QTableWidget* pTable = form->twHistory;
+    // A new calculation ends the chance to undo Clear all.
+    clearedHistory.reset();
     const int iRow = pTable->rowCount();
     pTable->insertRow(iRow);
 
@@ -95,12 +103,25 @@ void CalculatorUI::button_cr_pressed(int iRow)
                 iRow = pTable->currentRow();
             if (iRow < 0 || iRow >= pTable->rowCount())
                 return;
+            // The view stays where it was, and the row that takes the deleted
+            // row's place on screen becomes current: the next one, or where
+            // the rows end, the one above, which moves down.
+            QScrollBar* pScroll = pTable->verticalScrollBar();
+            const int scrollValue = pScroll->value();
+            const int place = pTable->rowViewportPosition(iRow) + pTable->rowHeight(iRow) / 2;
             ScheduleButtonDeletion(pTable, iRow);
             pTable->removeRow(iRow);
             input.historyChanged();
-            // Single-item selection ignores selectRow: make the last row current.
-            if (pTable->rowCount() > 0)
-                pTable->setCurrentCell(pTable->rowCount() - 1, 0);
+            // The view would shorten its scroll range later; where the rows
+            // end, that moves them, so it must happen before looking.
+            pTable->doItemsLayout();
+            int next = pTable->rowAt(place);
+            if (next < 0)
+                next = std::min(iRow, pTable->rowCount() - 1);
+            if (next >= 0)
+                pTable->setCurrentCell(next, 0);
+            // Making a half-shown row current would scroll it into view.
+            pScroll->setValue(scrollValue);
         });
 }
 
@@ -110,6 +131,23 @@ void CalculatorUI::button_ch_pressed()
         [this]
         {
             QTableWidget* pTable = form->twHistory;
+            // Clearing an empty history keeps what an earlier clear took.
+            if (pTable->rowCount() > 0)
+            {
+                ClearedHistory cleared;
+                cleared.scrollValue = pTable->verticalScrollBar()->value();
+                cleared.currentRow = pTable->currentRow();
+                cleared.items.reserve(std::size_t(pTable->rowCount()) * kColumns);
+                for (int iRow = 0; iRow < pTable->rowCount(); ++iRow)
+                {
+                    for (int iColumn = 0; iColumn < kColumns; ++iColumn)
+                    {
+                        const QTableWidgetItem* pItem = pTable->item(iRow, iColumn);
+                        cleared.items.emplace_back(pItem ? pItem->clone() : nullptr);
+                    }
+                }
+                clearedHistory = std::move(cleared);
+            }
             for (int iRow = 0; iRow < pTable->rowCount(); ++iRow)
                 ScheduleButtonDeletion(pTable, iRow);
             pTable->clear();
@@ -117,6 +155,45 @@ void CalculatorUI::button_ch_pressed()
             input.historyChanged();
         });
     form->lineEdit_calc->setFocus();
+}
+
+void CalculatorUI::undoClearHistory()
+{
+    guarded(
+        [this]
+        {
+            QTableWidget* pTable = form->twHistory;
+            // Only a calculation adds rows, and it drops what was cleared.
+            if (!clearedHistory || pTable->rowCount() > 0)
+                return;
+            ClearedHistory cleared = std::move(*clearedHistory);
+            clearedHistory.reset();
+            const int rows = int(cleared.items.size() / kColumns);
+            pTable->setRowCount(rows);
+            for (std::size_t i = 0; i < cleared.items.size(); ++i)
+                pTable->setItem(int(i / kColumns), int(i % kColumns), cleared.items[i].release());
+            input.historyChanged();
+            if (cleared.currentRow >= 0 && cleared.currentRow < rows)
+                pTable->setCurrentCell(cleared.currentRow, 0);
+            pTable->verticalScrollBar()->setValue(cleared.scrollValue);
+        });
+}
+
+void CalculatorUI::followNewestRow()
+{
+    // A resize changes how many rows fit, and so the scroll bar's range:
+    // where the newest row was shown, the view goes with the range's end;
+    // elsewhere it stays on the rows it showed.
+    QScrollBar* pScroll = form->twHistory->verticalScrollBar();
+    connections.push_back(connect(pScroll, &QScrollBar::valueChanged, this,
+                                  [this, pScroll](int value)
+                                  { historyAtNewest = value == pScroll->maximum(); }));
+    connections.push_back(connect(pScroll, &QScrollBar::rangeChanged, this,
+                                  [this, pScroll](int, int maximum)
+                                  {
+                                      if (historyAtNewest)
+                                          pScroll->setValue(maximum);
+                                  }));
 }
 
 void CalculatorUI::loadHistoryItem(int iRow, int column)
@@ -233,7 +310,11 @@ void CalculatorUI::showHistoryContextMenu(const QPoint& pos)
                 }
                 pMenu->addAction(tr("Clear"), this, [this, iRow] { button_cr_pressed(iRow); });
             }
-            pMenu->addAction(tr("Clear all"), this, &CalculatorUI::button_ch_pressed);
+            pMenu->addAction(tr("Clear all"), this, &CalculatorUI::button_ch_pressed)
+                ->setEnabled(pTable->rowCount() > 0);
+            QAction* pUndo = pMenu->addAction(tr("Undo clear"), this, [this] { undoClearHistory(); });
+            pUndo->setShortcut(QKeySequence::Undo);
+            pUndo->setEnabled(clearedHistory.has_value());
             pMenu->addSeparator();
             QAction* pPreview = pMenu->addAction(tr("Show live result"));
             pPreview->setCheckable(true);

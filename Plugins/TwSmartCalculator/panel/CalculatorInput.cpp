@@ -218,6 +218,18 @@ bool CalculatorUI::eventFilter(QObject* pWatched, QEvent* pEvent)
                     bConsumed = filterCalcKey(pKey);
                 else if (pWatched == form->lineEdit_unitConInput)
                     bConsumed = filterUnitInputKey(pKey);
+                else if (pWatched == form->twHistory && pKey->matches(QKeySequence::Undo))
+                {
+                    undoClearHistory();
+                    bConsumed = true;
+                }
+            }
+            else if (pEvent->type() == QEvent::ShortcutOverride && pWatched == form->twHistory &&
+                     static_cast<QKeyEvent*>(pEvent)->matches(QKeySequence::Undo))
+            {
+                // Undo in the history is the history's, not a host shortcut's.
+                pEvent->accept();
+                bConsumed = true;
             }
             else if (pEvent->type() == QEvent::Wheel && pWatched == form->twHistory &&
                      form->twHistory->rowCount() > 0)
@@ -225,6 +237,12 @@ bool CalculatorUI::eventFilter(QObject* pWatched, QEvent* pEvent)
                 pEvent->accept();
                 bConsumed = true;
             }
+            else if ((pEvent->type() == QEvent::LayoutRequest &&
+                      pWatched == form->scrollAreaWidgetContents) ||
+                     (pEvent->type() == QEvent::Resize && pWatched == form->scrollArea))
+                fitKeypadArea();
+            else if (pEvent->type() == QEvent::Resize && pWatched == form->label_preview)
+                showPreview();
         });
     return bConsumed || QWidget::eventFilter(pWatched, pEvent);
 }

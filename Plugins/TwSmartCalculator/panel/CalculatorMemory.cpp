@@ -29,11 +29,8 @@ void CalculatorUI::changeMemory(bool (TMyMemory::*pOperation)(const std::string&
                 input.calculation(form->lineEdit_calc->text(), lastResultText()).expression;
             if (!runCalculation(strExpr, result))
                 return;
-            // The fuller previous result text, not the rounded one; the shown
-            // one only where that fuller text overflows (1.797693135e+308 for
-            // the largest double).
-            const std::string value = MyTools::Utf16ToUtf8(evaluator.GetLastResult());
-            if (!(memory.*pOperation)(value) && !(memory.*pOperation)(MyTools::Utf16ToUtf8(result)))
+            // The fuller previous result text, not the rounded one shown.
+            if (!(memory.*pOperation)(MyTools::Utf16ToUtf8(evaluator.GetLastResult())))
             {
                 showError(tr(pszRefusal));
                 return;

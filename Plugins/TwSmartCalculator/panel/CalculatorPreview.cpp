@@ -3,6 +3,7 @@
 // in a drawing in feet and inches also as a length in its format.
 
 #include "CalculatorPrivate.h"
+#include "HistoryItemDelegate.h"
 
 #include <LengthText.h>
 
@@ -60,7 +61,19 @@ void CalculatorUI::updatePreview()
             // Half-typed lines are the rule here, not an error to show.
         }
     }
-    form->label_preview->setText(preview);
+    previewText = preview;
+    showPreview();
+}
+
+void CalculatorUI::showPreview()
+{
+    // A result of hundreds of digits must neither widen the panel nor show
+    // only its end.
+    QLabel* pLabel = form->label_preview;
+    const QString shown =
+        pLabel->fontMetrics().elidedText(previewText, Qt::ElideRight, pLabel->width());
+    pLabel->setText(shown);
+    pLabel->setToolTip(shown == previewText ? QString() : LongTextToolTip(previewText));
 }
 
 QString CalculatorUI::lengthBeside(double dValue) const

@@ -11,6 +11,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -31,6 +32,8 @@ constexpr int kFittedHistoryRows = 100;
 constexpr int kDeleteColumn = 2;
 // The 16-pixel icon of the row's delete button with a little room around it.
 constexpr int kDeleteColumnWidth = 24;
+// Rows the history shows however short the panel is.
+constexpr int kMinHistoryRows = 4;
 
 } // namespace
 
@@ -71,6 +74,9 @@ CalculatorUI::CalculatorUI(std::unique_ptr<PanelHost> pHost, QWidget* parent)
     deleteButtons = std::make_unique<HistoryDeleteButtons>(
         pHistory, kDeleteColumn, [this] { return makeDeleteButton(); },
         [this](const std::exception* pError) { showFailure(pError); });
+    pHistory->setMinimumHeight(kMinHistoryRows * pHistory->verticalHeader()->defaultSectionSize() +
+                               2 * pHistory->frameWidth());
+    followNewestRow();
 
     pHistory->installEventFilter(&focusTracker);
     form->lineEdit_calc->installEventFilter(&focusTracker);
@@ -78,6 +84,9 @@ CalculatorUI::CalculatorUI(std::unique_ptr<PanelHost> pHost, QWidget* parent)
     pHistory->installEventFilter(this);
     form->lineEdit_calc->installEventFilter(this);
     form->lineEdit_unitConInput->installEventFilter(this);
+    form->scrollArea->installEventFilter(this);
+    form->scrollAreaWidgetContents->installEventFilter(this);
+    form->label_preview->installEventFilter(this);
 
     deadKeyFilter = std::make_unique<DeadKeyNativeEventFilter>(form->lineEdit_calc);
     QCoreApplication::instance()->installNativeEventFilter(deadKeyFilter.get());
@@ -103,6 +112,9 @@ CalculatorUI::~CalculatorUI()
     form->twHistory->removeEventFilter(this);
     form->lineEdit_calc->removeEventFilter(this);
     form->lineEdit_unitConInput->removeEventFilter(this);
+    form->scrollArea->removeEventFilter(this);
+    form->scrollAreaWidgetContents->removeEventFilter(this);
+    form->label_preview->removeEventFilter(this);
     form->twHistory->removeEventFilter(&focusTracker);
     form->lineEdit_calc->removeEventFilter(&focusTracker);
     form->lineEdit_unitConOutput->removeEventFilter(&focusTracker);
@@ -348,6 +360,22 @@ void CalculatorUI::scrollToUnitPane()
     int value = std::min(pBar->value(), top.y());
     value = std::max(value, top.y() + pBox->height() - viewHeight);
     pBar->setValue(value);
+}
+
+void CalculatorUI::fitKeypadArea()
+{
+    // The keypad and the groups keep the height they need and scroll only
+    // where the panel is too short for them: the form gives the keypad area
+    // a stretch far above the history's, so it grows first, up to this
+    // height, and the history takes whatever is left above its minimum.
+    QScrollArea* pArea = form->scrollArea;
+    QWidget* pContent = form->scrollAreaWidgetContents;
+    // At the area's whole width: no scroll bar takes room once it all fits.
+    const int width = pArea->width() - 2 * pArea->frameWidth();
+    const int height = pContent->hasHeightForWidth() ? pContent->heightForWidth(width)
+                                                     : pContent->sizeHint().height();
+    pArea->setMaximumHeight(
+        std::max(height + 2 * pArea->frameWidth(), pArea->minimumHeight()));
 }
 
 void CalculatorUI::showHelp()

@@ -38,6 +38,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CalculatorForm;
@@ -92,6 +93,9 @@ public:
     QString historyItemText(const QTableWidgetItem* pItem) const;
     QString selectedText() const;
     void sendToCommandLine(const QString& text);
+    // Brings back what the last Clear all took, once, until the next
+    // calculation (Ctrl+Z in the history, "Undo clear" in its menu).
+    void undoClearHistory();
 
     // Measurement tools. runHostCommand is false when the host refused the
     // request.
@@ -206,6 +210,13 @@ private:
     QString lastResultText();
     // Scrolls the expanded unit conversion group into view.
     void scrollToUnitPane();
+    // The keypad area as high as its content, so that the history gets the
+    // rest of the panel's height.
+    void fitKeypadArea();
+    // Keeps the newest history row in view through resizes while it is.
+    void followNewestRow();
+    // The live result, cut to the label's width with the whole in its tool tip.
+    void showPreview();
     // A keypad or function button: insert, then the focus back to the line.
     void pressKey(const QString& text, InsertKind kind, bool bBracketButton = false);
     // MS, M+ and M-: evaluate the line, hand the value to the register.
@@ -243,4 +254,16 @@ private:
     std::vector<QMetaObject::Connection> connections;
     QTimer* previewTimer = nullptr;
     bool previewEnabled = true;
+    QString previewText;
+    // The history was showing its newest row: a resize keeps it in view.
+    bool historyAtNewest = true;
+    // What Clear all took, for one undo: the items row by row, where the
+    // view stood and which row was current.
+    struct ClearedHistory
+    {
+        std::vector<std::unique_ptr<QTableWidgetItem>> items;
+        int scrollValue = 0;
+        int currentRow = -1;
+    };
+    std::optional<ClearedHistory> clearedHistory;
 };

@@ -14,11 +14,12 @@ namespace
 // Texts are cut at one character per pixel of the cell, never below this.
 constexpr qsizetype kMinShownCharacters = 256;
 constexpr int kResultColumn = 1;
-// A tool tip shows a pasted monster only in part, in lines a screen can hold.
 constexpr qsizetype kToolTipCharacters = 2000;
 constexpr qsizetype kToolTipLineCharacters = 80;
 
-QString ToolTipText(const QString& text)
+} // namespace
+
+QString LongTextToolTip(const QString& text)
 {
     const QString shown = text.left(kToolTipCharacters);
     QStringList lines;
@@ -29,8 +30,6 @@ QString ToolTipText(const QString& text)
         tip += QChar(0x2026); // "…"
     return tip;
 }
-
-} // namespace
 
 QSize HistoryItemDelegate::sizeHint(const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const
@@ -87,7 +86,7 @@ bool HistoryItemDelegate::helpEvent(QHelpEvent* pEvent, QAbstractItemView* pView
         cell.text.size() < text.size() || cell.fontMetrics.horizontalAdvance(cell.text) > room;
     QStringList tip;
     if (bCut)
-        tip << ToolTipText(text);
+        tip << LongTextToolTip(text);
     const QString note = index.data(kHistoryNoteRole).toString();
     if (!note.isEmpty())
         tip << note;

@@ -12,6 +12,10 @@
 // result as a length in feet and inches.
 inline constexpr int kHistoryNoteRole = Qt::UserRole + 1;
 
+// A tool tip for a text shown cut off: in lines a screen holds, and only the
+// start of a pasted monster.
+QString LongTextToolTip(const QString& text);
+
 class HistoryItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

@@ -100,7 +100,10 @@ bool isOperatorKey(int key)
 
 bool InputLine::finishedForSpace(const QString& strLine)
 {
-    if (strLine.isEmpty() || strLine.contains(u' ') || isPlainNumber(strLine))
+    // Feet and inches are written with spaces (5'-6 1/2"), and a length may
+    // go on after its inches: in such a line only Return calculates.
+    if (strLine.isEmpty() || strLine.contains(u' ') || strLine.contains(u'\'') ||
+        strLine.contains(u'"') || isPlainNumber(strLine))
         return false;
     const QChar last = strLine.back();
     return !isOperator(last) && last != u'%' && last != u'(' && last != u',';

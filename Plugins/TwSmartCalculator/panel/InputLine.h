@@ -13,8 +13,9 @@
 //   ResultShown --"C", "←"--> ResultShown (the buttons edit it as text)
 //
 // Space calculates only a line that reads as finished (no space in it, not
-// ending in an operator, "(" or ",", more than a number); otherwise it types
-// a space, so that "2 + 3 * 4" can be typed as read.
+// ending in an operator, "(" or ",", more than a number, no feet or inches);
+// otherwise it types a space, so that "2 + 3 * 4" and 5'-6 1/2" can be
+// typed as read.
 //
 // Chaining: once an operator continues a shown result, the calculation reads
 // that leading result as `ans` (its full value) instead of its rounded text,

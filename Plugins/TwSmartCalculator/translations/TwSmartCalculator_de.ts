@@ -826,6 +826,10 @@
         <source>Not a number. The value takes digits, one decimal point or comma, a sign and an exponent, as in -2,5 or 1.5e-3; from Feet or Inches also feet and inches, as in 5&apos;-6 1/2&quot;.</source>
         <translation>Keine Zahl. Der Wert nimmt Ziffern, einen Dezimalpunkt oder ein Dezimalkomma, ein Vorzeichen und einen Exponenten an, etwa -2,5 oder 1.5e-3; von Fuß oder Zoll aus auch Fuß und Zoll, etwa 5&apos;-6 1/2&quot;.</translation>
     </message>
+    <message>
+        <source>Undo clear</source>
+        <translation>Löschen rückgängig machen</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
