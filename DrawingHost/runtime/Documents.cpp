@@ -14,6 +14,11 @@ void HostDatabase::setAUNITS(OdInt16 value)
     m_aunits = std::clamp<OdInt16>(value, 0, kMaxAUNITS);
 }
 
+void HostDatabase::setLUNITS(OdInt16 value)
+{
+    m_lunits = std::clamp<OdInt16>(value, kMinLUNITS, kMaxLUNITS);
+}
+
 HostDocument::HostDocument(const QString& strTitle, const DrawingGeometry& geometry,
                            QObject* parent)
     : QObject(parent), m_title(strTitle), m_geometry(geometry)

@@ -18,6 +18,8 @@ class DH_RUNTIME_EXPORT HostDatabase : public OdDbDatabase
 public:
     static constexpr OdInt16 kMaxLUPREC = 8;
     static constexpr OdInt16 kMaxAUNITS = 4;
+    static constexpr OdInt16 kMinLUNITS = 1;
+    static constexpr OdInt16 kMaxLUNITS = 5;
 
     OdInt16 getLUPREC() const override { return m_luprec; }
     // Values outside the range are clamped: the settings commands check the
@@ -25,6 +27,8 @@ public:
     void setLUPREC(OdInt16 value) override;
     OdInt16 getAUNITS() const override { return m_aunits; }
     void setAUNITS(OdInt16 value) override;
+    OdInt16 getLUNITS() const override { return m_lunits; }
+    void setLUNITS(OdInt16 value) override;
 
     double getLastDistance() const override { return m_distance; }
     double getLastArea() const override { return m_area; }
@@ -41,6 +45,7 @@ public:
 private:
     OdInt16 m_luprec = 4;
     OdInt16 m_aunits = 0;
+    OdInt16 m_lunits = 2; // decimal
     double m_distance = 0.0;
     double m_area = 0.0;
     double m_perimeter = 0.0;

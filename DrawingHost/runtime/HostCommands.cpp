@@ -130,7 +130,8 @@ int HostQuitCommand::RunCommand(OdEdCommandContext*)
 }
 
 HostCommandSet::HostCommandSet(const HostCommandParts& parts)
-    : getDistance(parts), getArea(parts), getAngle(parts), luprec(parts), aunits(parts),
+    : getDistance(parts), getArea(parts), getAngle(parts), lunits(parts), luprec(parts),
+      aunits(parts),
       newDrawing(parts), close(parts), startPage(parts), theme(parts), workspace(parts),
       quit(parts), load(parts), unload(parts), modules(parts), locate(parts)
 {
@@ -138,8 +139,9 @@ HostCommandSet::HostCommandSet(const HostCommandParts& parts)
 
 std::vector<OdEdCommand*> HostCommandSet::all()
 {
-    return {&getDistance, &getArea,   &getAngle, &luprec, &aunits, &newDrawing, &close, &startPage,
-            &theme,       &workspace, &quit,     &load,   &unload, &modules,    &locate};
+    return {&getDistance, &getArea, &getAngle, &lunits, &luprec, &aunits,
+            &newDrawing,  &close,   &startPage, &theme, &workspace, &quit,
+            &load,        &unload,  &modules,   &locate};
 }
 
 void HostCommandSet::registerWith(HostCommandStack& stack)

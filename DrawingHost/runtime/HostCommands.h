@@ -65,6 +65,7 @@ DH_DECLARE_HOST_COMMAND(HostGetDistanceCommand, "GETDISTANCE")
 DH_DECLARE_HOST_COMMAND(HostGetAreaCommand, "GETAREA")
 DH_DECLARE_HOST_COMMAND(HostGetAngleCommand, "GETANGLE")
 // Drawing settings.
+DH_DECLARE_HOST_COMMAND(HostLunitsCommand, "LUNITS")
 DH_DECLARE_HOST_COMMAND(HostLuprecCommand, "LUPREC")
 DH_DECLARE_HOST_COMMAND(HostAunitsCommand, "AUNITS")
 // Documents, start page and user interface.
@@ -90,6 +91,7 @@ struct DH_RUNTIME_EXPORT HostCommandSet
     OdStaticRxObject<HostGetDistanceCommand> getDistance;
     OdStaticRxObject<HostGetAreaCommand> getArea;
     OdStaticRxObject<HostGetAngleCommand> getAngle;
+    OdStaticRxObject<HostLunitsCommand> lunits;
     OdStaticRxObject<HostLuprecCommand> luprec;
     OdStaticRxObject<HostAunitsCommand> aunits;
     OdStaticRxObject<HostNewCommand> newDrawing;

@@ -5,6 +5,7 @@
 #include "HostUserIO.h"
 #include "SystemServices.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,7 +16,9 @@ namespace
 // The screen rectangle of what strName names in the window: a visible widget
 // of that name, the menu-bar title of a menu of that name, or the toolbar
 // button of an action of that name. Empty when nothing visible is named so.
-QRect locateOnScreen(QMainWindow& window, const QString& strName)
+// A label found is left in pLabel: a driver reads there what no command line
+// shows.
+QRect locateOnScreen(QMainWindow& window, const QString& strName, const QLabel*& pLabel)
 {
     auto global = [](const QWidget* pWidget, const QRect& local)
     { return QRect(pWidget->mapToGlobal(local.topLeft()), local.size()); };
@@ -23,7 +26,10 @@ QRect locateOnScreen(QMainWindow& window, const QString& strName)
     for (const QWidget* pWidget : widgets)
     {
         if (pWidget->isVisible() && !qobject_cast<const QMenu*>(pWidget))
+        {
+            pLabel = qobject_cast<const QLabel*>(pWidget);
             return global(pWidget, pWidget->rect());
+        }
     }
     QMenuBar* pBar = window.menuBar();
     for (QAction* pAction : pBar->actions())
@@ -59,19 +65,23 @@ int HostLocateCommand::RunCommand(OdEdCommandContext*)
     if (status != kTwNormal)
         return status;
     const QString name = QString(answer).trimmed();
-    const QRect rect = name.isEmpty() ? QRect() : locateOnScreen(*pWindow, name);
+    const QLabel* pLabel = nullptr;
+    const QRect rect = name.isEmpty() ? QRect() : locateOnScreen(*pWindow, name, pLabel);
     if (rect.isEmpty())
     {
         m_parts.io.refuse(tr("Nothing visible is named \"%1\".").arg(name));
         return kTwNormal;
     }
-    m_parts.io.PutMessage(tr("%1: centre %2,%3, rectangle %4,%5 %6x%7")
-                              .arg(name)
-                              .arg(rect.center().x())
-                              .arg(rect.center().y())
-                              .arg(rect.x())
-                              .arg(rect.y())
-                              .arg(rect.width())
-                              .arg(rect.height()));
+    QString where = tr("%1: centre %2,%3, rectangle %4,%5 %6x%7")
+                        .arg(name)
+                        .arg(rect.center().x())
+                        .arg(rect.center().y())
+                        .arg(rect.x())
+                        .arg(rect.y())
+                        .arg(rect.width())
+                        .arg(rect.height());
+    if (pLabel)
+        where += tr(", text \"%1\"").arg(pLabel->text());
+    m_parts.io.PutMessage(where);
     return kTwNormal;
 }

@@ -116,10 +116,9 @@ int HostGetAreaCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     const double area = HostGeometry::polygonArea(points);
     const double perimeter = HostGeometry::polygonPerimeter(points);
     env.db->setLastArea(area, perimeter);
-    CTwUnitFormatter* pFormat = env.io->GetUnitFormatter();
+    const UnitFormatter& format = env.io->formatter();
     env.report(tr("Area = %1, Perimeter = %2")
-                   .arg(QString(pFormat->DistanceToText(area)),
-                        QString(pFormat->DistanceToText(perimeter))));
+                   .arg(format.AreaToText(area), QString(format.DistanceToText(perimeter))));
     return kTwNormal;
 }
 

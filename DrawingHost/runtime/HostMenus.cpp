@@ -45,6 +45,7 @@ void HostMenus::build()
              {"ID_GetArea", tr("Measure &area"), "^C^C_GETAREA"},
              {"ID_GetAngle", tr("Measure an&gle"), "^C^C_GETANGLE"},
              {"ID_Sep3", QString(), ""},
+             {"ID_Lunits", tr("Length &units..."), "^C^C_LUNITS"},
              {"ID_Luprec", tr("&Linear precision..."), "^C^C_LUPREC"},
              {"ID_Aunits", tr("A&ngular units..."), "^C^C_AUNITS"}});
 

@@ -1,5 +1,6 @@
-// The drawing's settings: linear precision and angular units.
+// The drawing's settings: length format, linear precision and angular units.
 
+#include "Documents.h"
 #include "HostCommandRun.h"
 #include "HostCommands.h"
 #include "HostUserIO.h"
@@ -10,8 +11,9 @@
 
 namespace
 {
-// An integer setting in [0, iMax]; Enter keeps the current value.
-int askSetting(HostUserIO* io, const QString& strPrompt, int iCurrent, int iMax, int& iValue)
+// An integer setting in [iMin, iMax]; Enter keeps the current value.
+int askSetting(HostUserIO* io, const QString& strPrompt, int iCurrent, int iMin, int iMax,
+               int& iValue)
 {
     for (;;)
     {
@@ -25,13 +27,14 @@ int askSetting(HostUserIO* io, const QString& strPrompt, int iCurrent, int iMax,
         }
         if (status != kTwNormal)
             return status;
-        if (value >= 0 && value <= iMax)
+        if (value >= iMin && value <= iMax)
         {
             iValue = value;
             return kTwNormal;
         }
         io->refuse(
-            QCoreApplication::translate("HostCommand", "Requires an integer between 0 and %1.")
+            QCoreApplication::translate("HostCommand", "Requires an integer between %1 and %2.")
+                .arg(iMin)
                 .arg(iMax));
     }
 }
@@ -45,7 +48,7 @@ int HostLuprecCommand::RunCommand(OdEdCommandContext* pCmdCtx)
     int value = 0;
     const int status =
         askSetting(env.io, tr("Enter new value for LUPREC (decimals of lengths, 0 to 8)"),
-                   env.db->getLUPREC(), 8, value);
+                   env.db->getLUPREC(), 0, HostDatabase::kMaxLUPREC, value);
     if (status == kTwNormal)
         env.db->setLUPREC(OdInt16(value));
     return status;
@@ -61,8 +64,25 @@ int HostAunitsCommand::RunCommand(OdEdCommandContext* pCmdCtx)
            "4 surveyor's units."));
     int value = 0;
     const int status =
-        askSetting(env.io, tr("Enter new value for AUNITS"), env.db->getAUNITS(), 4, value);
+        askSetting(env.io, tr("Enter new value for AUNITS"), env.db->getAUNITS(), 0,
+                   HostDatabase::kMaxAUNITS, value);
     if (status == kTwNormal)
         env.db->setAUNITS(OdInt16(value));
+    return status;
+}
+
+int HostLunitsCommand::RunCommand(OdEdCommandContext* pCmdCtx)
+{
+    HostCommandRun env;
+    if (!env.prepare(m_parts.io, pCmdCtx))
+        return kTwError;
+    env.io->PutMessage(tr("Length units: 1 scientific, 2 decimal, 3 engineering, 4 architectural, "
+                          "5 fractional. 3 to 5 are in inches; in 4 and 5 LUPREC sets the "
+                          "fraction (4: sixteenths)."));
+    int value = 0;
+    const int status = askSetting(env.io, tr("Enter new value for LUNITS"), env.db->getLUNITS(),
+                                  HostDatabase::kMinLUNITS, HostDatabase::kMaxLUNITS, value);
+    if (status == kTwNormal)
+        env.db->setLUNITS(OdInt16(value));
     return status;
 }

@@ -34,6 +34,7 @@ public:
     // with a bad line fails.
     void refuse(const QString& strMessage);
     CTwUnitFormatter* GetUnitFormatter() override { return &m_formatter; }
+    const UnitFormatter& formatter() const { return m_formatter; }
 
     enum class Match
     {

@@ -1,6 +1,7 @@
 #include "UnitFormatter.h"
 
 #include <CTwDocument.h>
+#include <LengthText.h>
 
 #include <QtMath>
 
@@ -120,11 +121,6 @@ QString UnitFormatter::formatAngle(double dRadians, int iUnit, int iPrecision, b
     }
 }
 
-QString UnitFormatter::formatDistance(double dValue, int iPrecision)
-{
-    return fixed(dValue, std::clamp(iPrecision, 0, kMaxPrecision), false);
-}
-
 CTwString UnitFormatter::AngleToText(double dRadians, int iUnit, int iPrecision, int iZeros,
                                      bool bAngle) const
 {
@@ -138,10 +134,15 @@ CTwString UnitFormatter::AngleToText(double dRadians, int iUnit, int iPrecision,
 
 CTwString UnitFormatter::DistanceToText(double dValue, int iPrecision) const
 {
+    const OdDbDatabase* pDb = activeDatabase();
     if (iPrecision < 0)
-    {
-        const OdDbDatabase* pDb = activeDatabase();
         iPrecision = pDb ? pDb->getLUPREC() : 4;
-    }
-    return formatDistance(dValue, iPrecision);
+    return QString::fromStdString(LengthText(dValue, pDb ? pDb->getLUNITS() : 2, iPrecision));
+}
+
+QString UnitFormatter::AreaToText(double dValue) const
+{
+    const OdDbDatabase* pDb = activeDatabase();
+    return QString::fromStdString(
+        AreaText(dValue, pDb ? pDb->getLUNITS() : 2, pDb ? pDb->getLUPREC() : 4));
 }

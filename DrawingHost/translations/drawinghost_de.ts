@@ -112,8 +112,8 @@
         <translation>Die beiden Punkte einer Linie müssen verschieden sein.</translation>
     </message>
     <message>
-        <source>Requires an integer between 0 and %1.</source>
-        <translation>Erfordert eine ganze Zahl zwischen 0 und %1.</translation>
+        <source>Requires an integer between %1 and %2.</source>
+        <translation>Erfordert eine ganze Zahl zwischen %1 und %2.</translation>
     </message>
 </context>
 <context>
@@ -216,6 +216,21 @@
     <message>
         <source>%1: centre %2,%3, rectangle %4,%5 %6x%7</source>
         <translation>%1: Mitte %2,%3, Rechteck %4,%5 %6x%7</translation>
+    </message>
+    <message>
+        <source>, text &quot;%1&quot;</source>
+        <translation>, Text &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>HostLunitsCommand</name>
+    <message>
+        <source>Length units: 1 scientific, 2 decimal, 3 engineering, 4 architectural, 5 fractional. 3 to 5 are in inches; in 4 and 5 LUPREC sets the fraction (4: sixteenths).</source>
+        <translation>Längenformat: 1 wissenschaftlich, 2 dezimal, 3 technisch, 4 architektonisch, 5 Bruch. 3 bis 5 sind in Zoll; in 4 und 5 bestimmt LUPREC den Bruch (4: Sechzehntel).</translation>
+    </message>
+    <message>
+        <source>Enter new value for LUNITS</source>
+        <translation>Neuen Wert für LUNITS eingeben</translation>
     </message>
 </context>
 <context>
@@ -345,6 +360,10 @@
     <message>
         <source>Smart select</source>
         <translation>Intelligente Auswahl</translation>
+    </message>
+    <message>
+        <source>Length &amp;units...</source>
+        <translation>Län&amp;genformat...</translation>
     </message>
 </context>
 <context>

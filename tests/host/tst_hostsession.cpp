@@ -173,9 +173,16 @@ void TestHostSession::session_data()
     Row("a command list runs after its caller", "NEW", "LIST|_GETDISTANCE 0,0 6,8",
         "Listed 5100|Command: _GETDISTANCE|Distance = 10.0000", "*", 0);
     // The host's own commands.
-    Row("Enter closes the area after three points, not before; LUPREC decimals", "NEW",
-        "LUPREC|2|GETAREA|12,0|16,0||16,3|12,3|",
-        "An area needs at least three points.|Area = 12.00, Perimeter = 14.00", "*", 1);
+    Row("Enter closes the area after three points, not before; LUPREC decimals, LUNITS inches",
+        "NEW", "LUPREC|2|LUNITS|3|GETAREA|12,0|16,0||16,3|12,3|",
+        "An area needs at least three points.|"
+        "Area = 12.00 square in. (0.08 square ft.), Perimeter = 1'-2.00\"",
+        "*", 1);
+    Row("LUNITS refuses 0 and 6, takes 4; a distance prints in it, however large", "NEW",
+        "LUNITS|0|6|4|LUNITS||LUPREC|8|GETDISTANCE|0,0|126.5,0|GETDISTANCE|0,0|1e12,0",
+        "Requires an integer between 1 and 5.|Requires an integer between 1 and 5.|"
+        "Enter new value for LUNITS <4>: |Distance = 10'-6 1/2\"|Distance = 83333333333'-4\"",
+        "*", 2);
     Row("LUPREC refuses 9, takes 8, the highest; Enter keeps it", "NEW", "luprec|9|8|LUPREC|",
         "Requires an integer between 0 and 8.|"
         "Enter new value for LUPREC (decimals of lengths, 0 to 8) <8>: ",

@@ -119,6 +119,9 @@ void TestModuleGlue::measurements_data()
         "type:2*; click:button_getDistance; ?enabled; 0,0; 3,4; ?line; ?enabled; ?focus",
         "0; 2*5; 1; lineEdit_calc");
     row("the area button inserts the area", "click:button_getArea; " + rectangle + "?line", "12");
+    row("feet and inches print the distance; the line gets decimal inches",
+        "LUNITS; 4; click:button_getDistance; 0,0; 126.5,0; ?msg; ?line",
+        "Distance = 10'-6 1/2\"; 126.5");
     row("the circumference button inserts the perimeter of the same outline",
         "click:button_getCircumference; " + rectangle + "?line", "14");
     row("a measurement cancelled with Escape inserts nothing, the keyboard back in the line",

@@ -52,6 +52,11 @@ void TestCalculatorInput::calculation_data()
         "= 0.3333; 0.3333; 1/3; ");
     row("the drawing's precision", "drawing=2,0; line=1/3; ?preview; key:Return; ?line",
         "= 0.33; 0.33");
+    row("feet and inches beside the preview and the result's tip; the line computes in decimals",
+        "drawing=4,0,1; line=5'6\" + 2'-3 1/4\"; ?preview; key:Return; ?tip:0,1; drawing=4,0,4; "
+        "line=5'6\" + 2'-3 1/4\"; ?preview; key:Return; ?line; ?tip:1,1; "
+        "menu:1,1,Paste to command-line; ?cmd",
+        "= 93.25; ; = 93.25  (7'-9 1/4\"); 93.25; = 93.25  (7'-9 1/4\"); 93.25");
     row("degrees/minutes/seconds count as degrees", "drawing=4,1; calc=sin(90); ?line", "1");
     row("grads", "drawing=4,2; calc=sin(100); ?line", "1");
     row("radians", "drawing=4,3; calc=sin(pi/2); ?line", "1");

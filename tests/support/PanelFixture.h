@@ -100,7 +100,10 @@ public:
         panel.reset();
         host = nullptr;
     }
-    void openDrawing(int luprec, int aunits) { host->drawing = PanelHost::Drawing{luprec, aunits}; }
+    void openDrawing(int luprec, int aunits, int lunits = 2)
+    {
+        host->drawing = PanelHost::Drawing{luprec, aunits, 0.0, 0.0, 0.0, lunits};
+    }
 
     QLineEdit* line() const { return child<QLineEdit>(panel.get(), "lineEdit_calc"); }
     QTableWidget* history() const { return child<QTableWidget>(panel.get(), "twHistory"); }
@@ -174,7 +177,8 @@ public:
     //                  after "ctrl+" if held (both where the keyboard is)
     //   "click"        a click at the line's end; "insert:TEXT" a paste by
     //                  mouse (an edit that is no key)
-    //   "drawing=P,A"  a drawing of linear precision P and angular unit A
+    //   "drawing=P,A[,L]"  a drawing of linear precision P, angular unit A
+    //                  and length format L (2 without)
     //   "rows=N"       N calculations, "0" to "N-1"; "scroll=R" the history
     //                  scrolled to show row R at its top
     //   "pick:R,C", "dclick:R,C"  a click, a double click on a history cell
@@ -214,7 +218,7 @@ public:
             else if (step.startsWith("insert:"))
                 line()->insert(arg);
             else if (step.startsWith("drawing="))
-                openDrawing(args.at(0).toInt(), args.at(1).toInt());
+                openDrawing(args.at(0).toInt(), args.at(1).toInt(), args.value(2, "2").toInt());
             else if (step.startsWith("rows="))
             {
                 for (int i = 0; i < arg.toInt(); ++i)

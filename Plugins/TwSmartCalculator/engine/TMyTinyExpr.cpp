@@ -37,6 +37,14 @@ void TMyTinyExpr::PreviewResult(std::u16string_view strExpr, std::u16string& str
     WriteResult(EvaluateRequest(strExpr), iAccuracy, strResult, nullptr);
 }
 
+void TMyTinyExpr::PreviewResult(std::u16string_view strExpr, std::u16string& strResult,
+                                int iAccuracy, double& dValue)
+{
+    const double value = EvaluateRequest(strExpr);
+    WriteResult(value, iAccuracy, strResult, nullptr);
+    dValue = value;
+}
+
 double TMyTinyExpr::EvaluateRequest(std::u16string_view strExpr)
 {
     RequestText text;

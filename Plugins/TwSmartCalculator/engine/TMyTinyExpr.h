@@ -80,6 +80,9 @@ public:
     // What GetResult would write to strResult, leaving the previous result
     // text (and so `ans`) as it is: a look ahead while the person types.
     void PreviewResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy);
+    // The same, with the unrounded value in dValue.
+    void PreviewResult(std::u16string_view strExpr, std::u16string& strResult, int iAccuracy,
+                       double& dValue);
     // The last successful value with at least as many significant digits as
     // its result text showed, and at least 10 (what `ans` reads).
     std::u16string GetLastResult();

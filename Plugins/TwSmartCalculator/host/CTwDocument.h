@@ -8,13 +8,18 @@
 class OdDbDatabase : public OdRxObject
 {
 public:
-    // Linear precision: decimals of lengths, 0 to 8.
+    // Linear precision, 0 to 8: decimals of lengths, or in the architectural
+    // and fractional formats the inch fraction's denominator as a power of two.
     virtual OdInt16 getLUPREC() const = 0;
     virtual void setLUPREC(OdInt16 value) = 0;
     // Angular unit: 0 decimal degrees, 1 degrees/minutes/seconds, 2 grads,
     // 3 radians, 4 surveyor's units.
     virtual OdInt16 getAUNITS() const = 0;
     virtual void setAUNITS(OdInt16 value) = 0;
+    // Length format: 1 scientific, 2 decimal, 3 engineering, 4 architectural,
+    // 5 fractional. In 3 to 5 the drawing unit is the inch.
+    virtual OdInt16 getLUNITS() const = 0;
+    virtual void setLUNITS(OdInt16 value) = 0;
 
     // Last measured values (0 until measured). The angle is in radians,
     // between 0 and pi.

@@ -46,7 +46,8 @@ public:
     //               bearing such as N 45d0'0" E
     virtual CTwString AngleToText(double dRadians, int iUnit = -1, int iPrecision = -1,
                                   int iZeros = -1, bool bAngle = true) const = 0;
-    // A length with iPrecision decimals (-1 the drawing's).
+    // A length in the drawing's length format (LUNITS), at iPrecision (-1 the
+    // drawing's LUPREC): 126.5000, or 10'-6 1/2" in an architectural drawing.
     virtual CTwString DistanceToText(double dValue, int iPrecision = -1) const = 0;
 };
 

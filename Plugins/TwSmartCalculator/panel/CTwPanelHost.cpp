@@ -32,8 +32,8 @@ std::optional<PanelHost::Drawing> CTwPanelHost::activeDrawing() const
     OdDbDatabasePtr pDb = pDoc->GetDatabase();
     if (!pDb)
         return std::nullopt;
-    return Drawing{pDb->getLUPREC(), pDb->getAUNITS(), pDb->getLastDistance(), pDb->getLastArea(),
-                   pDb->getLastPerimeter()};
+    return Drawing{pDb->getLUPREC(),       pDb->getAUNITS(),        pDb->getLastDistance(),
+                   pDb->getLastArea(),     pDb->getLastPerimeter(), pDb->getLUNITS()};
 }
 
 bool CTwPanelHost::runMeasuringCommand(const QString& strCommand)

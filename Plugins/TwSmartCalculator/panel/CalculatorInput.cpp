@@ -116,7 +116,7 @@ void CalculatorUI::showError(const QString& strMessage)
     CalculatorAccessibility::announceError(*form, strMessage);
 }
 
-bool CalculatorUI::runCalculation(QString strExpr, std::u16string& strResult)
+bool CalculatorUI::runCalculation(QString strExpr, std::u16string& strResult, double* pValue)
 {
     // The engine reads spaces itself: one inside a length (6 1/2") counts.
     if (strExpr.trimmed().isEmpty())
@@ -128,7 +128,10 @@ bool CalculatorUI::runCalculation(QString strExpr, std::u16string& strResult)
     expr.resize(std::min(expr.size(), expr.find(u'\0')));
     try
     {
-        evaluator.GetResult(std::move(expr), strResult, iAccuracy);
+        double value = 0.0;
+        evaluator.GetResult(std::move(expr), strResult, iAccuracy, value);
+        if (pValue)
+            *pValue = value;
         return true;
     }
     catch (int iCode)
@@ -152,7 +155,8 @@ void CalculatorUI::button_equals_pressed()
             const InputLine::Calculation calc =
                 input.calculation(form->lineEdit_calc->text(), lastResultText());
             std::u16string result;
-            if (!runCalculation(calc.expression, result))
+            double value = 0.0;
+            if (!runCalculation(calc.expression, result, &value))
                 return;
             const QString strResult = QString::fromStdU16String(result);
             const QString strFull = lastResultText();
@@ -161,9 +165,13 @@ void CalculatorUI::button_equals_pressed()
             form->lineEdit_calc->setText(strResult);
             CalculatorAccessibility::announceResult(*form, strResult);
             addHistoryRow(calc.row, strResult, strFull);
+            QTableWidget* pHistory = form->twHistory;
+            const QString length = lengthBeside(value);
+            QTableWidgetItem* pResult = pHistory->item(pHistory->rowCount() - 1, 1);
+            if (pResult && !length.isEmpty())
+                pResult->setData(kHistoryNoteRole, QStringLiteral("= ") + strResult + length);
             if (calc.chained)
             {
-                QTableWidget* pHistory = form->twHistory;
                 if (QTableWidgetItem* pItem = pHistory->item(pHistory->rowCount() - 1, 0))
                     pItem->setData(
                         kHistoryNoteRole,

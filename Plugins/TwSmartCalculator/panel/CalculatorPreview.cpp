@@ -1,8 +1,11 @@
 // The live result under the input line: what Return would give, chaining
-// included (see InputLine), in the drawing's precision and angle unit.
+// included (see InputLine), in the drawing's precision and angle unit, and
+// in a drawing in feet and inches also as a length in its format.
 
 #include "CalculatorPrivate.h"
 #include "HistoryItemDelegate.h"
+
+#include <LengthText.h>
 
 #include <QTimer>
 
@@ -45,11 +48,13 @@ void CalculatorUI::updatePreview()
         {
             evaluator.SetAngleUnit(angleUnit());
             std::u16string result;
+            double value = 0.0;
             if (!text.empty())
-                evaluator.PreviewResult(text, result, accuracy());
+                evaluator.PreviewResult(text, result, accuracy(), value);
             // A plain number previews as itself: nothing worth showing.
             if (!result.empty() && result != text)
-                preview = QStringLiteral("= ") + QString::fromStdU16String(result);
+                preview = QStringLiteral("= ") + QString::fromStdU16String(result) +
+                          lengthBeside(value);
         }
         catch (...)
         {
@@ -69,4 +74,15 @@ void CalculatorUI::showPreview()
         pLabel->fontMetrics().elidedText(previewText, Qt::ElideRight, pLabel->width());
     pLabel->setText(shown);
     pLabel->setToolTip(shown == previewText ? QString() : LongTextToolTip(previewText));
+}
+
+QString CalculatorUI::lengthBeside(double dValue) const
+{
+    // The line keeps the decimal result, which computes; the length beside
+    // it is for reading only.
+    const std::optional<PanelHost::Drawing> drawing = host->activeDrawing();
+    if (!drawing || drawing->lengthUnits < 3 || drawing->lengthUnits > 5)
+        return QString();
+    return QStringLiteral("  (%1)").arg(
+        QString::fromStdString(LengthText(dValue, drawing->lengthUnits, drawing->precision)));
 }

@@ -9,12 +9,14 @@
 //   keys and buttons -> InputLine decides (cursor placed inside function
 //   brackets, a shown result continued or replaced) -> the line shows it
 //   -> Return/Enter/Space or "=" -> angle unit from the active drawing
-//   -> runCalculation (spaces removed, accuracy from the drawing's linear
-//   precision, engine GetResult) -> result into the input line, a history
-//   row, or "!" beside the line with the engine's message as tool tip.
+//   -> runCalculation (accuracy from the drawing's linear precision, engine
+//   GetResult) -> result into the input line, a history row, or "!" beside
+//   the line with the engine's message as tool tip.
 // While the person types, a quiet label under the line shows what Return
-// would give (CalculatorPreview.cpp); it never touches `ans`, the history,
-// the memory or the "!". A line that continues a shown result with an
+// would give (CalculatorPreview.cpp), in a drawing whose lengths are in feet
+// and inches also as such (`= 66.5  (5'-6 1/2")`, as the result's tool tip
+// in the history); it never touches `ans`, the history, the memory or the
+// "!". A line that continues a shown result with an
 // operator is calculated with that result's full value, not its rounded text.
 // The panel reports problems only through that "!" indication; nothing thrown
 // leaves a slot or an event filter.
@@ -74,8 +76,9 @@ public:
     void insertNumber(double value, InsertKind kind);
     void showError(const QString& strMessage);
     // True when strResult was computed (replaced only then); false for an
-    // empty expression or an error already shown.
-    bool runCalculation(QString strExpr, std::u16string& strResult);
+    // empty expression or an error already shown. pValue, where given, gets
+    // the value before it was rounded.
+    bool runCalculation(QString strExpr, std::u16string& strResult, double* pValue = nullptr);
 
     // The live result under the input line, on by default.
     void setPreviewEnabled(bool bEnabled);
@@ -195,6 +198,10 @@ private:
     void setIndicatorColours();
     // Evaluates the line for the preview label.
     void updatePreview();
+    // "  (5'-6 1/2")" after a result in the preview and the history's tool
+    // tip: the value in the drawing's length format where that is in feet
+    // and inches (LUNITS 3 to 5), empty elsewhere.
+    QString lengthBeside(double dValue) const;
     // The active drawing's decimals (4 without one) and the evaluator's angle
     // unit for it (degrees without one).
     int accuracy() const;

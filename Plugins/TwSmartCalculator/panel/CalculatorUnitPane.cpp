@@ -102,8 +102,10 @@ QString ConversionMessage(ConversionStatus status, bool bAsked)
     {
     case ConversionStatus::NotANumber:
         return QCoreApplication::translate(
-            "CalculatorUI", "Not a number. The value takes digits, one decimal point or comma, a "
-                            "sign and an exponent, as in -2,5 or 1.5e-3.");
+            "CalculatorUI",
+            "Not a number. The value takes digits, one decimal point or comma, a sign and an "
+            "exponent, as in -2,5 or 1.5e-3; from Feet or Inches also feet and inches, as in "
+            "5'-6 1/2\".");
     case ConversionStatus::TooLarge:
         return QCoreApplication::translate("CalculatorUI", "The value is too large to convert.");
     case ConversionStatus::Incomplete:

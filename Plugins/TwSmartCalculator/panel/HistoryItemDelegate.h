@@ -8,7 +8,8 @@
 
 #include <QStyledItemDelegate>
 
-// A line of its own in a cell's tool tip: how the row was calculated.
+// A line of its own in a cell's tool tip: how the row was calculated, or its
+// result as a length in feet and inches.
 inline constexpr int kHistoryNoteRole = Qt::UserRole + 1;
 
 // A tool tip for a text shown cut off: in lines a screen holds, and only the

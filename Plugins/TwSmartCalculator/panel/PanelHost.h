@@ -25,6 +25,8 @@ public:
         double lastDistance = 0.0;
         double lastArea = 0.0;
         double lastPerimeter = 0.0;
+        // The length format (LUNITS): 2 decimal; 3 to 5 are in inches.
+        int lengthUnits = 2;
     };
     // The drawing in front; none on the start page or with no drawing open.
     virtual std::optional<Drawing> activeDrawing() const = 0;

@@ -811,10 +811,6 @@
         <translation>Diese Zeile löschen</translation>
     </message>
     <message>
-        <source>Not a number. The value takes digits, one decimal point or comma, a sign and an exponent, as in -2,5 or 1.5e-3.</source>
-        <translation>Keine Zahl. Der Wert nimmt Ziffern, einen Dezimalpunkt oder ein Dezimalkomma, ein Vorzeichen und einen Exponenten an, etwa -2,5 oder 1.5e-3.</translation>
-    </message>
-    <message>
         <source>The number is incomplete.</source>
         <translation>Die Zahl ist unvollständig.</translation>
     </message>
@@ -825,6 +821,10 @@
     <message>
         <source>The denominator of an inch fraction cannot be 0.</source>
         <translation>Der Nenner eines Zollbruchs kann nicht 0 sein.</translation>
+    </message>
+    <message>
+        <source>Not a number. The value takes digits, one decimal point or comma, a sign and an exponent, as in -2,5 or 1.5e-3; from Feet or Inches also feet and inches, as in 5&apos;-6 1/2&quot;.</source>
+        <translation>Keine Zahl. Der Wert nimmt Ziffern, einen Dezimalpunkt oder ein Dezimalkomma, ein Vorzeichen und einen Exponenten an, etwa -2,5 oder 1.5e-3; von Fuß oder Zoll aus auch Fuß und Zoll, etwa 5&apos;-6 1/2&quot;.</translation>
     </message>
     <message>
         <source>Undo clear</source>
