@@ -176,8 +176,10 @@ void TestHostSession::session_data()
     Row("Enter closes the area after three points, not before; LUPREC decimals", "NEW",
         "LUPREC|2|GETAREA|12,0|16,0||16,3|12,3|",
         "An area needs at least three points.|Area = 12.00, Perimeter = 14.00", "*", 1);
-    Row("LUPREC refuses 9, takes 8, the highest; Enter keeps it", "NEW", "luprec|9|8|LUPREC|",
+    Row("LUPREC refuses 9, takes 8, the highest; Enter keeps it", "NEW",
+        "luprec|9|8|LUPREC||LUPREC|",
         "Requires an integer between 0 and 8.|"
+        "Enter new value for LUPREC (decimals of lengths, 0 to 8) <8>: |"
         "Enter new value for LUPREC (decimals of lengths, 0 to 8) <8>: ",
         "*", 1);
     Row("AUNITS refuses -1 and text, then takes 4, the highest", "NEW", "_AUNITS|-1|two|4|AUNITS|",
