@@ -220,6 +220,8 @@ void TestHostSession::session()
     if (events != "*")
         QCOMPARE(reactor.events.join(' '), events);
     QTEST(runtime.input().rejectedCount() + runtime.input().starvedCount(), "refused");
+    // However the commands ended, the line asks for the next one.
+    QCOMPARE(runtime.commandLine().prompt(), CommandLine::commandPrompt());
 }
 
 void TestHostSession::shippedKeywords_data()
