@@ -68,6 +68,7 @@ void TestSmartcalc::printsOneLinePerInput_data()
          {"1/3", "ans*3", "sin(90)"}, {"0.3333", "1", "1"});
     Args("--precision sets the decimals wherever it stands", {"2pi", "--precision", "2"}, {"6.28"});
     Args("--precision=N works too", {"--precision=0", "2pi"}, {"6"});
+    Args("--precision 20 is the highest taken", {"--precision", "20", "1/4"}, {"0.25"});
     Args("spaces mean nothing, except between whole inches and their fraction",
          {" s q r t ( 9 ) ", "5' - 6 1/2\""}, {"3", "66.5"});
     Args("--lunits writes results in a drawing's length format at --precision",

@@ -183,8 +183,10 @@ void TestHostSession::session_data()
         "Requires an integer between 1 and 5.|Requires an integer between 1 and 5.|"
         "Enter new value for LUNITS <4>: |Distance = 10'-6 1/2\"|Distance = 83333333333'-4\"",
         "*", 2);
-    Row("LUPREC refuses 9, takes 8, the highest; Enter keeps it", "NEW", "luprec|9|8|LUPREC|",
+    Row("LUPREC refuses 9, takes 8, the highest; Enter keeps it", "NEW",
+        "luprec|9|8|LUPREC||LUPREC|",
         "Requires an integer between 0 and 8.|"
+        "Enter new value for LUPREC (decimals of lengths, 0 to 8) <8>: |"
         "Enter new value for LUPREC (decimals of lengths, 0 to 8) <8>: ",
         "*", 1);
     Row("AUNITS refuses -1 and text, then takes 4, the highest", "NEW", "_AUNITS|-1|two|4|AUNITS|",
@@ -225,6 +227,8 @@ void TestHostSession::session()
     if (events != "*")
         QCOMPARE(reactor.events.join(' '), events);
     QTEST(runtime.input().rejectedCount() + runtime.input().starvedCount(), "refused");
+    // However the commands ended, the line asks for the next one.
+    QCOMPARE(runtime.commandLine().prompt(), CommandLine::commandPrompt());
 }
 
 void TestHostSession::shippedKeywords_data()

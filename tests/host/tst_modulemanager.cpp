@@ -94,7 +94,7 @@ void TestModuleManager::refused_data()
     QTest::newRow("a module of another version")
         << PROBE_WRONG_VERSION << "built for version 26.7" << QStringList{"odrxGetAPIVersion"};
     const QFileInfo good(PROBE_GOOD);
-    QTest::newRow("a module already loaded, under another spelling of its path")
+    QTest::newRow("a module loaded by a relative path, under another spelling of its path")
         << good.absolutePath() + "/./" + good.fileName() << "already loaded" << QStringList{};
 }
 
@@ -107,7 +107,7 @@ void TestModuleManager::refused()
     HostRuntime runtime;
     const bool twice = reason == "already loaded";
     if (twice)
-        QVERIFY(runtime.modules().load(PROBE_GOOD));
+        QVERIFY(runtime.modules().load(QDir::current().relativeFilePath(PROBE_GOOD)));
     g_calls.clear();
     QVERIFY(!runtime.modules().load(path));
     QVERIFY2(runtime.commandLine().messages().last().contains(reason),

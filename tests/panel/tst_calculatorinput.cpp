@@ -77,9 +77,9 @@ void TestCalculatorInput::memory_data()
     columns();
     row("MS on an empty line changes nothing", "line=; button_ms; ?error; ?memory; ?M",
         "; Memory recall: 0; ");
-    row("MS, M+ and M- evaluate the line",
-        "line=2*3; button_ms; button_madd; line=2; button_msub; ?line; ?memory; ?M; ?focus",
-        "10; Memory recall: 10; M; lineEdit_calc");
+    row("MS, M+ and M- evaluate the line; a negative memory shows its M too",
+        "line=2*3; button_ms; button_madd; line=20; button_msub; ?line; ?memory; ?M; ?focus",
+        "-8; Memory recall: -8; M; lineEdit_calc");
     row("MC then MR gives 0", "line=7; button_ms; button_mc; line=; button_mr; ?line; ?M", "0; ");
     row("MS stores ten significant digits", "line=1/3; button_ms; ?line", "0.3333333333");
     row("MS calculates in the drawing in front, not the last calculation's",

@@ -206,9 +206,9 @@ void TestInputLine::keys_data()
     row("Shift+Home selects in a result and keeps it", "=36; key:shift+Home; key:7", "pass; pass");
     row("Ctrl+A selects a result and keeps it", "=36; key:ctrl+A; state", "pass; editing");
     row("a click keeps a result as text", "=36; click; key:7", "pass");
-    row("an operator continues a result, ^ dead or not",
-        "=36; key:Asterisk; =36; key:AsciiCircum; =36; key:Dead_Circumflex; state",
-        "pass; pass; pass; editing");
+    row("an operator continues a result, - and ^ dead or not too",
+        "=36; key:Asterisk; =36; key:Minus; =36; key:AsciiCircum; =36; key:Dead_Circumflex; state",
+        "pass; pass; pass; pass; editing");
     row("a digit on a result starts anew, the next goes on", "=36; key:7; key:8",
         "clear+pass; pass");
     row("Backspace, Delete and Ctrl+V on a result start anew",
